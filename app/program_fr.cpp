@@ -1,0 +1,3 @@
+#include "app/build_profile.h"
+
+const BuildProfile& ProgramBuild() { return kFrenchBuild; }

@@ -1,0 +1,13 @@
+// Entry of the three programs; each links one program_*.cpp that names its build.
+#include <windows.h>
+
+#include "app/build_profile.h"
+#include "race/startup.h"
+
+const BuildProfile& ProgramBuild();
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  SetActiveProfile(ProgramBuild());
+  if (!StartProgram(instance)) return 0;
+  return RunMessageLoop();
+}

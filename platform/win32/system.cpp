@@ -1,0 +1,152 @@
+// Win32 implementation of the system services.
+#include "platform/system.h"
+
+#include <windows.h>
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/bounded.h"
+#include "platform/files.h"
+
+static_assert(platform::kMbYesNo == MB_YESNO && platform::kMbYesNoCancel == MB_YESNOCANCEL &&
+                  platform::kMbOkCancel == MB_OKCANCEL && platform::kMbIconStop == MB_ICONSTOP &&
+                  platform::kMbIconQuestion == MB_ICONQUESTION &&
+                  platform::kMbIconWarning == MB_ICONWARNING &&
+                  platform::kMbIconInformation == MB_ICONINFORMATION &&
+                  platform::kMbDefButton2 == MB_DEFBUTTON2,
+              "message box types must keep the Win32 values");
+static_assert(platform::kIdOk == IDOK && platform::kIdCancel == IDCANCEL &&
+                  platform::kIdYes == IDYES && platform::kIdNo == IDNO,
+              "message box answers must keep the Win32 values");
+
+namespace platform::system {
+
+std::uint32_t TickCount() { return GetTickCount(); }
+
+std::int64_t PerformanceCounter() {
+  LARGE_INTEGER count;
+  if (!QueryPerformanceCounter(&count)) return 0;
+  return count.QuadPart;
+}
+
+std::int64_t PerformanceFrequency() {
+  LARGE_INTEGER frequency;
+  if (!QueryPerformanceFrequency(&frequency)) return 0;
+  return frequency.QuadPart;
+}
+
+void SleepMs(std::uint32_t ms) { Sleep(ms); }
+
+int ShowMessageBox(WindowHandle owner, const char* text, const char* caption, unsigned type) {
+  return MessageBoxA(static_cast<HWND>(owner), text, caption, type);
+}
+
+void PlaySoundFile(const char* path, SoundMode mode) {
+  DWORD flags = SND_FILENAME | SND_NODEFAULT | (mode == SoundMode::Async ? SND_ASYNC : SND_SYNC);
+  PlaySoundA(path, nullptr, flags);
+}
+
+bool ChooseFile(const FileDialogRequest& request, char* path, std::size_t pathSize) {
+  // The filter uses '|' between its parts; the dialog wants NUL separators.
+  std::string filter = request.filter ? request.filter : "";
+  for (char& c : filter) {
+    if (c == '|') c = '\0';
+  }
+  filter.push_back('\0');
+  filter.push_back('\0');
+
+  char file[MAX_PATH] = {0};
+  CopyBounded(file, sizeof file, path);
+  OPENFILENAMEA ofn;
+  std::memset(&ofn, 0, sizeof ofn);
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = static_cast<HWND>(request.owner);
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = sizeof file;
+  ofn.lpstrTitle = request.title;
+  ofn.lpstrInitialDir = request.initialFolder;
+  ofn.lpstrDefExt = request.defaultExtension;
+  ofn.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+              (request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  BOOL ok = request.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  if (!ok) return false;
+  CopyBounded(path, pathSize, file);
+  return true;
+}
+
+bool ChoosePrinter(WindowHandle owner, PrinterChoice* choice) {
+  PRINTDLGA pd;
+  std::memset(&pd, 0, sizeof pd);
+  pd.lStructSize = sizeof pd;
+  pd.hwndOwner = static_cast<HWND>(owner);
+  pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS;
+  pd.nCopies = 1;
+  BOOL ok = PrintDlgA(&pd);
+  // The dialog allocates these whatever the outcome; nobody else frees them.
+  if (pd.hDevMode) GlobalFree(pd.hDevMode);
+  if (pd.hDevNames) GlobalFree(pd.hDevNames);
+  if (!ok || !pd.hDC) return false;
+  choice->dc = pd.hDC;
+  choice->copies = pd.nCopies;
+  return true;
+}
+
+void ReleasePrinter(PrinterChoice* choice) {
+  if (choice->dc) DeleteDC(static_cast<HDC>(choice->dc));
+}
+
+bool OpenWithShell(WindowHandle owner, const char* target) {
+  HINSTANCE result = ShellExecuteA(static_cast<HWND>(owner), "open", target, nullptr, nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+std::string ProgramFilesFolder() {
+  char folder[MAX_PATH] = {0};
+  SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, folder);
+  return folder;
+}
+
+std::string CurrentFolder() {
+  char folder[MAX_PATH] = {0};
+  DWORD n = GetCurrentDirectoryA(sizeof folder, folder);
+  if (n == 0 || n >= sizeof folder) return std::string();
+  return folder;
+}
+
+bool SetCurrentFolder(const char* path) { return SetCurrentDirectoryA(path) != 0; }
+
+}  // namespace platform::system
+
+namespace platform {
+
+std::FILE* OpenFile(const char* path, const char* mode) { return std::fopen(path, mode); }
+
+bool FileExists(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CreateFolder(const char* path) {
+  return CreateDirectoryA(path, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool CopyFileTo(const char* from, const char* to) { return CopyFileA(from, to, FALSE) != 0; }
+
+bool MoveFileOver(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool DeleteFileAt(const char* path) { return DeleteFileA(path) != 0; }
+
+}  // namespace platform
