@@ -1,8 +1,15 @@
 #include "race/main_window.h"
 
+#include "race/command_ids.h"
+#include "race/serial_port.h"
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_TIMER:
+      return 0;
     case WM_DESTROY:
+      KillTimer(window, kRaceTimerId);
+      CloseSerialPort();
       PostQuitMessage(0);
       return 0;
     default:

@@ -51,6 +51,8 @@ vellgrin_prepare_prefix() {
   echo "wine-env: preparing the Wine prefix $WINEPREFIX" >&2
   mkdir -p "$WINEPREFIX"
   vellgrin__wine_quiet wineboot --init
+  # Wine's own fonts (Marlett draws the caption buttons) are found in the Fonts folder.
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   vellgrin__wine_quiet reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
   vellgrin__wine_quiet reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$VELLGRIN_DESKTOP_SIZE" /f
   # Windows programs find no debugger to start on a crash: the test just fails.

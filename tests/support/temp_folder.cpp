@@ -91,6 +91,8 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   std::fclose(file);
 }
 
+void DeleteFileIfAny(const std::string& path) { platform::DeleteFileAt(path.c_str()); }
+
 std::string HostPath(const std::string& path) {
 #ifdef _WIN32
   if (path.empty() || path[0] != '/') return path;

@@ -22,6 +22,8 @@ class TempFolder {
 
 // The whole content of a file as bytes, or "<missing>".
 std::string ReadBytes(const std::string& path);
+// Removes a file when it is there.
+void DeleteFileIfAny(const std::string& path);
 // Writes bytes as they are.
 void WriteBytes(const std::string& path, const std::string& bytes);
 

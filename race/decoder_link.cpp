@@ -1,0 +1,62 @@
+#include "race/decoder_link.h"
+
+#include "platform/clock.h"
+#include "race/decoder_protocol.h"
+
+void ElapsedTimer::Start() {
+  frequency_ = platform::PerformanceFrequency();
+  startCount_ = platform::PerformanceCounter();
+  startTick_ = platform::TickCount();
+}
+
+std::int64_t ElapsedTimer::ElapsedMs() const {
+  if (frequency_ > 0) return (platform::PerformanceCounter() - startCount_) * 1000 / frequency_;
+  return static_cast<std::uint32_t>(platform::TickCount() - startTick_);
+}
+
+namespace {
+
+// Reads one block after the kept tail and scans it with `scan`, which returns the frames
+// found; the unscanned tail stays for the next read.
+template <typename Scan>
+int ReadAndScan(SerialLine& line, ReceiveBuffer* buffer, Scan scan) {
+  ExpireRemainder(buffer, platform::TickCount());
+  int room = 0;
+  unsigned char* target = ReadTarget(buffer, &room);
+  int got = 0;
+  if (!line.Read(target, room, &got) || got <= 0) return 0;
+  CommitRead(buffer, got, platform::TickCount());
+  int consumed = 0;
+  int found = scan(buffer->bytes, buffer->length, &consumed);
+  KeepRemainder(buffer, consumed);
+  return found;
+}
+
+// Sends a request, then reads and scans the line while the wait lasts and keepWaiting(found)
+// holds; returns the number of frames found.
+template <typename Scan, typename KeepWaiting>
+int Exchange(SerialLine& line, const unsigned char (&request)[5], int waitMs, Scan scan,
+             KeepWaiting keepWaiting) {
+  int written = 0;
+  line.Write(request, sizeof request, &written);
+  ReceiveBuffer buffer;
+  ClearReceiveBuffer(&buffer);
+  ElapsedTimer timer;
+  timer.Start();
+  int found = 0;
+  while (keepWaiting(found) && timer.ElapsedMs() <= waitMs) found += ReadAndScan(line, &buffer, scan);
+  return found;
+}
+
+}  // namespace
+
+bool ProbeDecoder(SerialLine& line) {
+  return Exchange(line, kIdentifyRequest, kProbeWaitMs, ScanIdentifyReplies, [](int found) { return found == 0; }) > 0;
+}
+
+bool ResetDecoderClock(SerialLine& line, const int* stageTimed) {
+  // The wait goes on after the acknowledgement: it also drains what the decoder sent
+  // before the reset, which belongs to no stage.
+  return Exchange(line, kClockResetRequest, kClockResetWaitMs, ScanClockResetAcks,
+                  [stageTimed](int) { return !(stageTimed && *stageTimed); }) > 0;
+}

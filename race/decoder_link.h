@@ -1,0 +1,40 @@
+// The exchanges with the decoder that wait for an answer: the identify probe that tells the
+// model, and the clock reset that precedes a ZL2 stage start.
+#pragma once
+
+#include <cstdint>
+
+// The open serial port, as the exchanges see it. The program's port is SystemSerialLine();
+// tests put a scripted line in its place.
+class SerialLine {
+ public:
+  virtual ~SerialLine() = default;
+  // Reads what has arrived, at most count bytes, without waiting; false when the read failed.
+  virtual bool Read(unsigned char* buffer, int count, int* bytesRead) = 0;
+  virtual bool Write(const unsigned char* bytes, int count, int* bytesWritten) = 0;
+};
+
+// Milliseconds since Start, from the high-resolution counter; on a machine whose counter
+// frequency reads 0 it falls back to the tick count, so waits always end.
+class ElapsedTimer {
+ public:
+  void Start();
+  std::int64_t ElapsedMs() const;
+
+ private:
+  std::int64_t frequency_ = 0;
+  std::int64_t startCount_ = 0;
+  std::uint32_t startTick_ = 0;
+};
+
+// How long the probe waits for an identify reply, and the clock reset for its
+// acknowledgement.
+inline constexpr int kProbeWaitMs = 99;
+inline constexpr int kClockResetWaitMs = 9;
+
+// Sends the identify request and waits about 100 ms: true when a ZL2 answered.
+bool ProbeDecoder(SerialLine& line);
+
+// Sends the clock reset and reads the line for 9 ms (or until *stageTimed becomes non-zero):
+// true when the acknowledgement came in time.
+bool ResetDecoderClock(SerialLine& line, const int* stageTimed);
