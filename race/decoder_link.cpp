@@ -3,6 +3,12 @@
 #include "platform/clock.h"
 #include "race/decoder_protocol.h"
 
+std::int32_t PassTimeZL1(std::int64_t counterNow, std::int64_t counterZero, std::int64_t frequency,
+                         std::int32_t previous) {
+  if (frequency == 0) return previous;
+  return static_cast<std::int32_t>((counterNow - counterZero) * 1000 / frequency);
+}
+
 void ElapsedTimer::Start() {
   frequency_ = platform::PerformanceFrequency();
   startCount_ = platform::PerformanceCounter();

@@ -4,6 +4,27 @@
 
 #include <cstdint>
 
+// The race engine's view of the decoder link; owned by the main window.
+struct DecoderLinkState {
+  char port[6];
+  char decoderName[16];
+  int connected;
+  int settingsRead;  // 0: the engine reads "RéglagesInterface2.rg" again at its next tick
+  // Supervision of a ZL2 link.
+  int keepAliveOn;
+  int failedWrites;
+  std::uint32_t lastKeepAliveTick;
+  std::uint32_t lossTick;
+  int reconnectPending;
+  int decoderReady;  // set by Start when a stage may be timed
+  char LinkLog[120];
+};
+
+// Time of a ZL1 pass in milliseconds since the stage's counter zero, taken when the frame is
+// read; with no counter (frequency 0) the previous time stands.
+std::int32_t PassTimeZL1(std::int64_t counterNow, std::int64_t counterZero, std::int64_t frequency,
+                         std::int32_t previous);
+
 // The open serial port, as the exchanges see it. The program's port is SystemSerialLine();
 // tests put a scripted line in its place.
 class SerialLine {

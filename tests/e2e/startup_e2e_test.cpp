@@ -10,6 +10,7 @@
 #include "app/build_profile.h"
 #include "platform/folders.h"
 #include "platform/test_hooks.h"
+#include "race/decoder_protocol.h"
 #include "race/serial_port.h"
 #include "race/startup.h"
 #include "tests/support/decoder_simulator_process.h"
@@ -99,6 +100,29 @@ TEST_F(StartupWithDecoder, ClockResetAcknowledgementTimes) {
   CloseSerialPort();
   std::printf("clock reset acknowledged within 9 ms: %d of 50\n", inTime);
   EXPECT_GT(inTime, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SerialPort, ReadsAndWritesWithoutAnOpenPortFailCleanlyAndCloseTwiceIsHarmless) {
+  const char* port = std::getenv("VELLGRIN_COM_PROGRAM");
+  ASSERT_EQ(OpenSerialPort(port), 1);
+  EXPECT_TRUE(IsSerialPortOpen());
+  EXPECT_EQ(OpenSerialPort("COM98"), 0) << "an unmapped port";
+  EXPECT_FALSE(IsSerialPortOpen()) << "a failed open leaves no port open";
+  ASSERT_EQ(OpenSerialPort(port), 1);
+  EXPECT_EQ(CloseSerialPort(), 1);
+  EXPECT_EQ(CloseSerialPort(), 1);
+  unsigned char buffer[256];
+  int n = 99;
+  EXPECT_EQ(ReadSerialPort(buffer, 255, &n), 0);
+  EXPECT_EQ(n, 0);
+  n = 99;
+  EXPECT_EQ(WriteSerialPort(kIdentifyRequest, 5, &n), 0);
+  EXPECT_EQ(n, 0);
+  EXPECT_EQ(OpenSerialPort("COM1234567890123"), 0) << "a name too long for the device path";
 }
 
 }  // namespace

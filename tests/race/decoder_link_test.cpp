@@ -102,6 +102,13 @@ TEST_F(DecoderLinkTest, ClockResetNeedsItsAcknowledgementWithinNineMilliseconds)
   EXPECT_LE(platform::TickCount() - start, 5u);
 }
 
+TEST(PassTimes, ZL1TimesComeFromTheCounterSinceTheStageZero) {
+  EXPECT_EQ(PassTimeZL1(3579545LL * 61 + 5, 5, 3579545, 0), 61000);
+  // A counter of 10 MHz over a whole day stays within 64 bits before the division.
+  EXPECT_EQ(PassTimeZL1(10000000LL * 86400, 0, 10000000, 0), 86400000);
+  EXPECT_EQ(PassTimeZL1(1234, 0, 0, 777), 777) << "no counter: the time is not recomputed";
+}
+
 namespace {
 
 class FakePort : public SerialPortAccess {
