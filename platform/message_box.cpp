@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include <deque>
+#include <utility>
 
 #include "platform/system.h"
 
@@ -11,6 +12,7 @@ struct Interception {
   bool on = false;
   std::deque<int> answers;
   std::vector<test::RecordedMessage> recorded;
+  std::function<void()> whileShown;
 };
 Interception& State() {
   static Interception state;
@@ -41,6 +43,11 @@ int ShowMessage(WindowHandle owner, const char* text, const char* caption, unsig
     state.answers.pop_front();
   }
   state.recorded.push_back({text ? text : "", caption ? caption : "", type, answer});
+  if (state.whileShown) {
+    std::function<void()> action = std::move(state.whileShown);
+    state.whileShown = nullptr;
+    action();
+  }
   return answer;
 }
 
@@ -53,5 +60,6 @@ void StopInterceptingMessages() { State() = Interception{}; }
 void QueueMessageAnswer(int answer) { State().answers.push_back(answer); }
 const std::vector<RecordedMessage>& Messages() { return State().recorded; }
 void ClearMessages() { State().recorded.clear(); }
+void RunWhileNextMessageShown(std::function<void()> action) { State().whileShown = std::move(action); }
 
 }  // namespace platform::test

@@ -2,6 +2,7 @@
 // it and record what the operator would have seen. A box never blocks a test.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,5 +49,8 @@ void StopInterceptingMessages();
 void QueueMessageAnswer(int answer);
 const std::vector<RecordedMessage>& Messages();
 void ClearMessages();
+// The next intercepted box runs action before it is answered, as a real modal box runs the
+// owner's timer ticks while the operator has not answered yet. The action runs once.
+void RunWhileNextMessageShown(std::function<void()> action);
 
 }  // namespace platform::test

@@ -3,21 +3,30 @@
 #include <cstdarg>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "platform/files.h"
 
 namespace platform {
 
-TextFile::TextFile(TextFile&& other) noexcept : file_(other.file_), last_(other.last_) {
-  other.file_ = nullptr;
-}
+namespace {
+constexpr std::size_t kReadAhead = 64 * 1024;
+}  // namespace
+
+TextFile::TextFile(TextFile&& other) noexcept { *this = std::move(other); }
 
 TextFile& TextFile::operator=(TextFile&& other) noexcept {
   if (this != &other) {
     Close();
     file_ = other.file_;
     last_ = other.last_;
+    buffer_ = std::move(other.buffer_);
+    buffered_ = other.buffered_;
+    bufferOffset_ = other.bufferOffset_;
+    begin_ = other.begin_;
+    end_ = other.end_;
     other.file_ = nullptr;
+    other.buffered_ = false;
   }
   return *this;
 }
@@ -38,6 +47,7 @@ bool TextFile::Open(const char* path, const char* mode) {
 void TextFile::Close() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
+  DropReadAhead();
 }
 
 // C streams opened for update need a positioning call between reading and writing.
@@ -46,23 +56,54 @@ void TextFile::SwitchTo(LastOp op) {
   last_ = op;
 }
 
-int TextFile::GetChar() {
-  if (!file_) return EOF;
+void TextFile::DropReadAhead() {
+  buffered_ = false;
+  begin_ = end_ = 0;
+}
+
+// Keeps the unread bytes and reads more behind them; false when nothing more came.
+bool TextFile::Refill() {
+  if (!file_) return false;
+  if (!buffer_) buffer_.reset(new char[kReadAhead]);
   SwitchTo(LastOp::Read);
-  int c = std::getc(file_);
-  if (c == '\r') {
-    int next = std::getc(file_);
-    if (next == '\n') return '\n';
-    if (next != EOF) std::ungetc(next, file_);
+  if (!buffered_) {
+    bufferOffset_ = std::ftell(file_);
+    begin_ = end_ = 0;
+    buffered_ = true;
+  } else if (begin_ > 0) {
+    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+    bufferOffset_ += static_cast<long>(begin_);
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  if (end_ == kReadAhead) return true;
+  std::size_t got = std::fread(buffer_.get() + end_, 1, kReadAhead - end_, file_);
+  end_ += got;
+  return got > 0;
+}
+
+// The byte `ahead` bytes after the position, without consuming it; EOF past the end.
+int TextFile::RawPeek(std::size_t ahead) {
+  while (!buffered_ || end_ - begin_ <= ahead) {
+    if (!Refill()) return EOF;
+  }
+  return static_cast<unsigned char>(buffer_[begin_ + ahead]);
+}
+
+int TextFile::GetChar() {
+  int c = RawPeek(0);
+  if (c == EOF) return EOF;
+  ++begin_;
+  if (c == '\r' && RawPeek(0) == '\n') {
+    ++begin_;
+    return '\n';
   }
   return c;
 }
 
 int TextFile::PeekChar() {
-  if (!file_) return EOF;
-  long at = Tell();
-  int c = GetChar();
-  if (c != EOF) Seek(at, SEEK_SET);
+  int c = RawPeek(0);
+  if (c == '\r' && RawPeek(1) == '\n') return '\n';
   return c;
 }
 
@@ -82,11 +123,39 @@ bool TextFile::ReadLine(char* buf, std::size_t size) {
   return true;
 }
 
+std::size_t TextFile::ReadRaw(char* data, std::size_t n) {
+  if (!file_) return 0;
+  std::size_t done = 0;
+  if (buffered_) {
+    std::size_t have = end_ - begin_;
+    if (have > n) have = n;
+    if (have) std::memcpy(data, buffer_.get() + begin_, have);
+    begin_ += have;
+    done = have;
+    if (done == n) return done;
+    // The stream stands right behind the read-ahead, which is now used up.
+    DropReadAhead();
+  }
+  SwitchTo(LastOp::Read);
+  return done + std::fread(data + done, 1, n - done, file_);
+}
+
+bool TextFile::WriteRaw(const char* data, std::size_t n) {
+  if (!file_) return false;
+  if (buffered_) {
+    long at = bufferOffset_ + static_cast<long>(begin_);
+    DropReadAhead();
+    std::fseek(file_, at, SEEK_SET);
+    last_ = LastOp::None;
+  }
+  SwitchTo(LastOp::Write);
+  return n == 0 || std::fwrite(data, 1, n, file_) == n;
+}
+
 bool TextFile::Write(const char* text) { return Write(text, std::strlen(text)); }
 
 bool TextFile::Write(const char* data, std::size_t n) {
-  if (!file_) return false;
-  SwitchTo(LastOp::Write);
+  if (!WriteRaw(data, 0)) return false;
   std::size_t start = 0;
   for (std::size_t i = 0; i < n; ++i) {
     if (data[i] != '\n') continue;
@@ -115,10 +184,26 @@ int TextFile::Printf(const char* format, ...) {
   return Write(big.data(), static_cast<std::size_t>(n)) ? n : -1;
 }
 
-long TextFile::Tell() { return file_ ? std::ftell(file_) : -1; }
+long TextFile::Tell() {
+  if (!file_) return -1;
+  if (buffered_) return bufferOffset_ + static_cast<long>(begin_);
+  return std::ftell(file_);
+}
 
 bool TextFile::Seek(long offset, int origin) {
   if (!file_) return false;
+  if (buffered_ && origin != SEEK_END) {
+    long target = origin == SEEK_CUR ? bufferOffset_ + static_cast<long>(begin_) + offset : offset;
+    // Within the read-ahead (stepping back one byte, a peek) no call reaches the stream.
+    if (target >= bufferOffset_ && target <= bufferOffset_ + static_cast<long>(end_)) {
+      begin_ = static_cast<std::size_t>(target - bufferOffset_);
+      return true;
+    }
+    DropReadAhead();
+    last_ = LastOp::None;
+    return std::fseek(file_, target, SEEK_SET) == 0;
+  }
+  DropReadAhead();
   last_ = LastOp::None;
   return std::fseek(file_, offset, origin) == 0;
 }

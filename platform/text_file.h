@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 
 namespace platform {
 
@@ -37,6 +38,11 @@ class TextFile {
   // nothing read.
   bool ReadLine(char* buf, std::size_t size);
 
+  // Bytes as they are on disk, without line-end translation, for scans and in-place
+  // rewrites that must control every byte. ReadRaw returns the number of bytes read.
+  std::size_t ReadRaw(char* data, std::size_t n);
+  bool WriteRaw(const char* data, std::size_t n);
+
   bool Write(const char* text);
   bool Write(const char* data, std::size_t n);
   bool PutChar(char c);
@@ -54,9 +60,20 @@ class TextFile {
  private:
   enum class LastOp { None, Read, Write };
   void SwitchTo(LastOp op);
+  // Read-ahead of our own: a byte at a time through the C stream is slow on both targets.
+  bool Refill();
+  int RawPeek(std::size_t ahead);
+  void DropReadAhead();
 
   std::FILE* file_ = nullptr;
   LastOp last_ = LastOp::None;
+  std::unique_ptr<char[]> buffer_;
+  // While buffered_, buffer_[0, end_) holds the bytes from bufferOffset_ on, the stream
+  // stands at bufferOffset_ + end_ and the logical position is bufferOffset_ + begin_.
+  bool buffered_ = false;
+  long bufferOffset_ = 0;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
 };
 
 }  // namespace platform

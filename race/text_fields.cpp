@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "platform/bounded.h"
+
 namespace {
 
 bool IsSpace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
@@ -52,4 +54,35 @@ bool ReadInt(platform::TextFile& file, int* value) {
   if (number < INT_MIN) number = INT_MIN;
   *value = static_cast<int>(number);
   return true;
+}
+
+int ReadTextField(platform::TextFile& file, char* field, std::size_t size, FieldEnd end) {
+  platform::ZeroBytes(field, size);
+  std::size_t n = 0;
+  int c;
+  while ((c = file.GetChar()) != EOF && c != '\t' && !(c == '\n' && end == FieldEnd::TabOrLineEnd)) {
+    if (n + 1 < size) field[n++] = static_cast<char>(c);
+  }
+  if (size) field[n] = '\0';
+  return c;
+}
+
+bool ReadNumberField(platform::TextFile& file, int* value) {
+  int c;
+  while ((c = file.PeekChar()) == ' ' || c == '\t') file.GetChar();
+  if (c == '\n' || c == EOF || !ReadInt(file, value)) return false;
+  if (file.PeekChar() == '\t') file.GetChar();
+  return true;
+}
+
+int SkipLineEnds(platform::TextFile& file) {
+  int c;
+  while ((c = file.PeekChar()) == '\n') file.GetChar();
+  return c;
+}
+
+void SkipRestOfLine(platform::TextFile& file) {
+  int c;
+  while ((c = file.GetChar()) != EOF && c != '\n') {
+  }
 }

@@ -102,6 +102,54 @@ const char* EnglishText(Text id) {
       return "Interface Vellgrin ZL2 ready to operate";
     case Text::PrintingWarning:
       return "The printing of documents with the latest versions of Windows 11 can produce a bug resulting in software closure.\nIf your computer run under W11, before any using of the software, verify this by doing 2 consecutive document printing. If the bug appears, the printing of race results should not be done directly, but by using screenshots.\nWe curently work on solving this problem.";
+    case Text::MonthJanuary:
+      return "January";
+    case Text::MonthFebruary:
+      return "February";
+    case Text::MonthMarch:
+      return "March";
+    case Text::MonthApril:
+      return "April";
+    case Text::MonthMay:
+      return "May";
+    case Text::MonthJune:
+      return "June";
+    case Text::MonthJuly:
+      return "July";
+    case Text::MonthAugust:
+      return "August";
+    case Text::MonthSeptember:
+      return "September";
+    case Text::MonthOctober:
+      return "October";
+    case Text::MonthNovember:
+      return "November";
+    case Text::MonthDecember:
+      return "December";
+    case Text::PenaltyAbandonName:
+      return "Driver abandon";
+    case Text::PenaltyAbandonDescription:
+      return "Abandon of a driver during a special stage";
+    case Text::PenaltyLateStartName:
+      return "Driver late start";
+    case Text::PenaltyLateStartDescription:
+      return "A driver started the special stage in late";
+    case Text::PenaltyLateStartImportedDescription:
+      return "A driver started the special stage in  late";
+    case Text::TreeviewFlagsTitleNotFound:
+      return "Error: Title of the treeview flags not found";
+    case Text::TreeviewFlagsTitleNotFoundMain:
+      return "Error: Title of the Treeview flags not found";
+    case Text::StageTitleNotFound:
+      return "Error: Title of the special stage not found";
+    case Text::PenaltiesTitleNotFound:
+      return "Error: Title of the list of penalties not found";
+    case Text::RallyHeaderTooLong:
+      return "Error: the names of the rallies are too long to be saved in the event file";
+    case Text::EventFileNotWritten:
+      return "Error: the event file could not be written";
+    case Text::FinishReactivatedQuestion:
+      return "The end of the special stage for %s has just been reactivated!\nDo you want to update his time ?";
   }
   return "";
 }

@@ -102,6 +102,54 @@ const char* SpanishText(Text id) {
       return "Interfaz Vellgrin ZL2 lista para funcionar";
     case Text::PrintingWarning:
       return "La impresión de documentos con las últimas versiones de Windows 11 puede producir un fallo que cierra el programa.\nSi su ordenador funciona con W11, antes de usar el programa, compruébelo imprimiendo 2 documentos seguidos. Si el fallo aparece, los resultados de la carrera no deben imprimirse directamente, sino mediante capturas de pantalla.\nEstamos trabajando para resolver este problema.";
+    case Text::MonthJanuary:
+      return "Enero";
+    case Text::MonthFebruary:
+      return "Febrero";
+    case Text::MonthMarch:
+      return "Marzo";
+    case Text::MonthApril:
+      return "Abril";
+    case Text::MonthMay:
+      return "Mayo";
+    case Text::MonthJune:
+      return "Junio";
+    case Text::MonthJuly:
+      return "Julio";
+    case Text::MonthAugust:
+      return "Agosto";
+    case Text::MonthSeptember:
+      return "Septiembre";
+    case Text::MonthOctober:
+      return "Octubre";
+    case Text::MonthNovember:
+      return "Noviembre";
+    case Text::MonthDecember:
+      return "Diciembre";
+    case Text::PenaltyAbandonName:
+      return "Abandono piloto";
+    case Text::PenaltyAbandonDescription:
+      return "Abandono de un piloto durante un tramo";
+    case Text::PenaltyLateStartName:
+      return "Salida con retraso";
+    case Text::PenaltyLateStartDescription:
+      return "Un piloto tomó la salida del tramo con retraso";
+    case Text::PenaltyLateStartImportedDescription:
+      return "Un piloto tomó la salida del tramo con retraso";
+    case Text::TreeviewFlagsTitleNotFound:
+      return "Error: título de los indicadores del árbol no encontrado";
+    case Text::TreeviewFlagsTitleNotFoundMain:
+      return "Error: título de los indicadores del árbol no encontrado";
+    case Text::StageTitleNotFound:
+      return "Error: título del tramo no encontrado";
+    case Text::PenaltiesTitleNotFound:
+      return "Error: título de la lista de penalizaciones no encontrado";
+    case Text::RallyHeaderTooLong:
+      return "Error: los nombres de los rallyes son demasiado largos para guardarse en el archivo del evento";
+    case Text::EventFileNotWritten:
+      return "Error: no se pudo escribir el archivo del evento";
+    case Text::FinishReactivatedQuestion:
+      return "¡El final de la especial para %s acaba de reactivarse!\n¿Desea actualizar su tiempo?";
   }
   return "";
 }

@@ -102,6 +102,54 @@ const char* FrenchText(Text id) {
       return "Interface Vellgrin ZL2 prête à fonctionner";
     case Text::PrintingWarning:
       return "L'impression de documents avec les dernières versions de Windows 11 peut provoquer un bug entraînant la fermeture du logiciel.\nSi votre ordinateur fonctionne sous W11, avant toute utilisation du logiciel, vérifiez-le en imprimant 2 documents à la suite. Si le bug apparaît, les résultats de course ne doivent pas être imprimés directement, mais au moyen de captures d'écran.\nNous travaillons actuellement à résoudre ce problème.";
+    case Text::MonthJanuary:
+      return "Janvier";
+    case Text::MonthFebruary:
+      return "Février";
+    case Text::MonthMarch:
+      return "Mars";
+    case Text::MonthApril:
+      return "Avril";
+    case Text::MonthMay:
+      return "Mai";
+    case Text::MonthJune:
+      return "Juin";
+    case Text::MonthJuly:
+      return "Juillet";
+    case Text::MonthAugust:
+      return "Août";
+    case Text::MonthSeptember:
+      return "Septembre";
+    case Text::MonthOctober:
+      return "Octobre";
+    case Text::MonthNovember:
+      return "Novembre";
+    case Text::MonthDecember:
+      return "Décembre";
+    case Text::PenaltyAbandonName:
+      return "Abandon pilote";
+    case Text::PenaltyAbandonDescription:
+      return "Abandon d'un pilote pendant une spéciale";
+    case Text::PenaltyLateStartName:
+      return "Retard au départ";
+    case Text::PenaltyLateStartDescription:
+      return "Un pilote a pris le départ de la spéciale en retard";
+    case Text::PenaltyLateStartImportedDescription:
+      return "Un pilote a pris le départ de la spéciale en retard";
+    case Text::TreeviewFlagsTitleNotFound:
+      return "Erreur : titre des indicateurs de l'arborescence introuvable";
+    case Text::TreeviewFlagsTitleNotFoundMain:
+      return "Erreur : titre des indicateurs de l'arborescence introuvable";
+    case Text::StageTitleNotFound:
+      return "Erreur : titre de la spéciale introuvable";
+    case Text::PenaltiesTitleNotFound:
+      return "Erreur : titre de la liste des pénalités introuvable";
+    case Text::RallyHeaderTooLong:
+      return "Erreur : les noms des rallyes sont trop longs pour être enregistrés dans le fichier de l'événement";
+    case Text::EventFileNotWritten:
+      return "Erreur : impossible d'écrire le fichier de l'événement";
+    case Text::FinishReactivatedQuestion:
+      return "La fin de la spéciale pour %s vient d'être réactivée !\nVoulez-vous mettre à jour son temps ?";
   }
   return "";
 }

@@ -1,0 +1,211 @@
+// Sound switches, custom sounds, display settings and themes, and the stage comment.
+#include "race/settings_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/bounded.h"
+#include "tests/race/storage_test_support.h"
+#include "tests/support/temp_folder.h"
+
+using storagetest::WorkingFolder;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
+TEST(SoundSettings, EachLineGivesItsOwnWord) {
+  WorkingFolder folder;
+  ASSERT_TRUE(folder.InstallFactoryFile(kSoundSettingsFile));
+  SoundSettings settings = {};
+  ASSERT_TRUE(ReadSoundSettings(&settings));
+  EXPECT_STREQ(settings.language, kSoundLanguageEnglish);
+  EXPECT_STREQ(settings.restClock, kSoundRestClockOn);
+
+  // An empty line is an empty word: "SONFINSPECIALEoui" does not move up into the start
+  // field, and the longest words still fit their fields.
+  WriteBytes(kSoundSettingsFile,
+             "SONLANGUEPersonn.\r\n\r\nSONFINSPECIALEoui\r\n  SONPASSAGEnon  \r\n"
+             "SONMEILLEURTEMPSnon\r\nSONTOURREJETEnonEXTRA\r\nSONDECOMPTEoui\r\nSONHORLOGEREPOSnon");
+  settings = {};
+  ASSERT_TRUE(ReadSoundSettings(&settings));
+  EXPECT_STREQ(settings.language, kSoundLanguageCustom);
+  EXPECT_STREQ(settings.stageStart, "");
+  EXPECT_STREQ(settings.stageEnd, kSoundStageEndOn);
+  EXPECT_STREQ(settings.passages, kSoundPassagesOff);
+  EXPECT_STREQ(settings.bestTime, kSoundBestTimeOff);
+  EXPECT_STREQ(settings.lapRejected, "SONTOURREJETEnonE") << "cut to its field";
+  EXPECT_STREQ(settings.countdown, kSoundCountdownOn);
+  EXPECT_STREQ(settings.restClock, kSoundRestClockOff) << "a last line without line end";
+
+  // A short file leaves the later words as the caller cleared them.
+  WriteBytes(kSoundSettingsFile, "SONLANGUEFrancais\r\n");
+  settings = {};
+  ASSERT_TRUE(ReadSoundSettings(&settings));
+  EXPECT_STREQ(settings.language, kSoundLanguageFrench);
+  EXPECT_STREQ(settings.stageStart, "");
+
+  platform::DeleteFileAt(kSoundSettingsFile);
+  EXPECT_FALSE(ReadSoundSettings(&settings));
+}
+
+TEST(CustomSounds, RoundTripAndShortFiles) {
+  WorkingFolder folder;
+  static CustomSoundPaths paths, back;
+  ClearCustomSoundPaths(&paths);
+  std::string longest(259, 'w');
+  longest.replace(0, 3, "C:\\");
+  platform::CopyBounded(paths.path[kCustomSoundStageStart], longest.c_str());
+  platform::CopyBounded(paths.path[kCustomSoundStartGo], "C:\\Sons perso\\go é.wav");
+  platform::CopyBounded(paths.path[kCustomSoundRestOver], "fin.wav");
+  ASSERT_TRUE(WriteCustomSoundsFile(kCustomSoundsFile, paths));
+  std::string bytes = ReadBytes(kCustomSoundsFile);
+  EXPECT_EQ(bytes.substr(bytes.size() - 11), "\r\nfin.wav\r\n");
+  ClearCustomSoundPaths(&back);
+  ASSERT_TRUE(ReadCustomSoundsFile(kCustomSoundsFile, &back));
+  EXPECT_EQ(std::memcmp(&paths, &back, sizeof paths), 0);
+
+  ASSERT_TRUE(folder.InstallFactoryFile(kCustomSoundsFile));
+  platform::CopyBounded(back.path[5], "kept");
+  ASSERT_TRUE(ReadCustomSoundsFile(kCustomSoundsFile, &back));
+  EXPECT_STREQ(back.path[5], "kept") << "20 empty lines leave the slots as they were";
+  ClearCustomSoundPaths(&back);
+  ASSERT_TRUE(ReadCustomSoundsFile(kCustomSoundsFile, &back));
+  for (const auto& path : back.path) EXPECT_STREQ(path, "");
+
+  // Three lines, the last without line end; then 25 lines, one too long.
+  WriteBytes(kCustomSoundsFile, "a.wav\r\n\r\nc.wav");
+  ClearCustomSoundPaths(&back);
+  ASSERT_TRUE(ReadCustomSoundsFile(kCustomSoundsFile, &back));
+  EXPECT_STREQ(back.path[0], "a.wav");
+  EXPECT_STREQ(back.path[1], "");
+  EXPECT_STREQ(back.path[2], "c.wav");
+  EXPECT_STREQ(back.path[3], "");
+  std::string many = std::string(400, 'x') + "\r\n";
+  for (int i = 1; i < 25; ++i) many += std::to_string(i) + ".wav\r\n";
+  WriteBytes(kCustomSoundsFile, many);
+  ASSERT_TRUE(ReadCustomSoundsFile(kCustomSoundsFile, &back));
+  EXPECT_EQ(std::string(back.path[0]), std::string(259, 'x'));
+  EXPECT_STREQ(back.path[19], "19.wav");
+
+  EXPECT_FALSE(ReadCustomSoundsFile("absent.sopr", &back));
+  EXPECT_FALSE(WriteCustomSoundsFile("absent/x.sopr", paths));
+}
+
+namespace {
+
+void FillDisplaySettings(DisplaySettings* settings, CustomColours* colours) {
+  *settings = {};
+  settings->tableStyle = 2;
+  std::string logo = "C:\\Program Files\\Veravoda Reviv\\images\\logo club.bmp";
+  logo += std::string(259 - logo.size(), 'L');
+  platform::CopyBounded(settings->logoPath, logo.c_str());
+  for (int i = 0; i < kDisplayFontCount; ++i) {
+    FontSpec& font = settings->fonts[i];
+    std::string face = "Face" + std::to_string(i) + std::string(40, 'f');
+    platform::CopyBounded(font.face, face.c_str());
+    font.size = -10 - i;
+    font.weight = 100 * i;
+    font.italic = i % 2;
+    font.underline = i % 3 == 0;
+    font.strikeOut = 255;
+    settings->fontColours[i] = 0x00010203 * i;
+  }
+  for (int i = 0; i < kDisplayColourCount; ++i) settings->displayColours[i] = 0x00FFFFFF - i;
+  for (int i = 0; i < kLiveColumnCount; ++i) settings->columnWidths[i] = i * 111;
+  for (int i = 0; i < kCustomColourCount; ++i) (*colours)[static_cast<std::size_t>(i)] = i * 4096;
+}
+
+}  // namespace
+
+TEST(DisplaySettingsFile, ThemeRoundTripsWithNegativeHeights) {
+  WorkingFolder folder;
+  DisplaySettings settings, back = {};
+  CustomColours colours, backColours = {};
+  FillDisplaySettings(&settings, &colours);
+  ASSERT_TRUE(WriteDisplaySettingsFile("dark.scrn3", settings, colours));
+  ASSERT_TRUE(ReadDisplaySettingsFile("dark.scrn3", &back, &backColours));
+  EXPECT_EQ(std::memcmp(&settings, &back, sizeof settings), 0);
+  EXPECT_EQ(colours, backColours);
+
+  std::string bytes = ReadBytes("dark.scrn3");
+  EXPECT_EQ(bytes.substr(0, 4), "2\t\r\n");
+  EXPECT_NE(bytes.find("\r\n-10\t-11\t-12\t"), std::string::npos);
+  int lines = 0;
+  for (std::size_t at = bytes.find("\t\r\n"); at != std::string::npos; at = bytes.find("\t\r\n", at + 1)) ++lines;
+  EXPECT_EQ(lines, 12);
+}
+
+TEST(DisplaySettingsFile, ShortLinesDoNotShiftTheNextOnes) {
+  WorkingFolder folder;
+  DisplaySettings settings;
+  CustomColours colours;
+  FillDisplaySettings(&settings, &colours);
+  // Line 4 (sizes) holds 2 values, line 5 (weights) is not a number at all.
+  std::string file = "1\t\r\nlogo.bmp\t\r\nArial\t\tTahoma\t\r\n-20\t-21\t\r\nbold\t\r\n";
+  for (int line = 6; line <= 12; ++line) file += "7\t7\t\r\n";
+  WriteBytes("short.scrn3", file);
+  platform::ZeroBytes(settings.logoPath, sizeof settings.logoPath);
+  ASSERT_TRUE(ReadDisplaySettingsFile("short.scrn3", &settings, &colours));
+  EXPECT_EQ(settings.tableStyle, 1);
+  EXPECT_STREQ(settings.logoPath, "logo.bmp");
+  EXPECT_STREQ(settings.fonts[0].face, "Arial");
+  EXPECT_NE(std::string(settings.fonts[1].face), "") << "an empty face leaves the field as it was";
+  EXPECT_STREQ(settings.fonts[2].face, "Tahoma");
+  EXPECT_EQ(settings.fonts[1].size, -21);
+  EXPECT_EQ(settings.fonts[2].size, -12);
+  EXPECT_EQ(settings.fonts[1].weight, 100);
+  EXPECT_EQ(settings.fonts[0].italic, 7);
+  EXPECT_EQ(settings.columnWidths[1], 7);
+  EXPECT_EQ(settings.columnWidths[2], 222);
+  EXPECT_EQ(colours[1], 7);
+
+  EXPECT_FALSE(ReadDisplaySettingsFile("absent.scrn3", &settings, &colours));
+  EXPECT_FALSE(WriteDisplaySettingsFile("absent/x.scrn3", settings, colours));
+}
+
+TEST(DisplaySettingsFile, FactorySettingsFitTheRaceScreen) {
+  WorkingFolder folder;
+  ASSERT_TRUE(folder.InstallFactoryFile(kDisplaySettingsFile));
+  DisplaySettings settings = {};
+  CustomColours colours = {};
+  ASSERT_TRUE(ReadDisplaySettingsFile(kDisplaySettingsFile, &settings, &colours));
+  EXPECT_EQ(settings.tableStyle, 1);
+  int sum = 100;  // the start-time column while the late start is on
+  for (int width : settings.columnWidths) sum += width;
+  EXPECT_LE(sum + 105 + 200, 1600) << "the header band ends inside a 1600-wide screen";
+  for (const FontSpec& font : settings.fonts) {
+    EXPECT_STREQ(font.face, "Arial");
+    EXPECT_LT(font.size, 0);
+  }
+  EXPECT_NE(settings.displayColours[8], settings.displayColours[9]);
+}
+
+TEST(StageComment, OneLineWithTheConditionAndTheComment) {
+  WorkingFolder folder;
+  StageComment comment = {"Wet", " "};
+  ASSERT_TRUE(WriteStageComment(comment));
+  EXPECT_EQ(ReadBytes(kStageCommentFile), "Wet\t \t\r\n");
+  StageComment back = {};
+  ASSERT_TRUE(ReadStageComment(&back));
+  EXPECT_STREQ(back.trackCondition, "Wet");
+  EXPECT_STREQ(back.comment, " ");
+
+  // A multi-line comment at full width comes back whole.
+  std::string text(99, 'c');
+  text.replace(20, 2, "\r\n");
+  platform::CopyBounded(comment.comment, text.c_str());
+  ASSERT_TRUE(WriteStageComment(comment));
+  back = {};
+  ASSERT_TRUE(ReadStageComment(&back));
+  EXPECT_EQ(std::string(back.comment), text);
+
+  WriteBytes(kStageCommentFile, "Pluie-verglas\t" + std::string(300, 'x') + "\t\r\n");
+  back = {};
+  ASSERT_TRUE(ReadStageComment(&back));
+  EXPECT_STREQ(back.trackCondition, "Pluie-");
+  EXPECT_EQ(std::string(back.comment), std::string(99, 'x'));
+
+  platform::DeleteFileAt(kStageCommentFile);
+  EXPECT_FALSE(ReadStageComment(&back));
+}
