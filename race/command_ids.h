@@ -31,7 +31,9 @@ enum CommandId : int {
   kCmdRaceParameters = 1056,
   kCmdAddSpecialStage = 1057,
   kCmdCreatePowerStage = 1058,
+  kCmdRemovePowerStage = 1059,
   kCmdRemoveSpecialStage = 1100,
+  kCmdRestoreStage = 1101,  // sent by the "Restore 'SS%d'" items 1102 to 1199
   kCmdActivateResults = 6102,
   kCmdDeactivateResults = 6103,
   kCmdAddComment = 6104,

@@ -420,6 +420,11 @@ bool WriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int ra
   return WriteImage(owner, file, 0, image);
 }
 
+bool RallyHeaderFits(int selectedNode, int rallyCount, const RallyRecord rallies[kMaxRallies]) {
+  std::string image;
+  return HeaderImage(HeaderLine(selectedNode, Clamp(rallyCount, 0, kMaxRallies), rallies), &image);
+}
+
 bool WriteFreshEvent(platform::WindowHandle owner, const char* rallyName) {
   RallyRecord rally = {};
   platform::CopyBounded(rally.name, rallyName);

@@ -105,6 +105,9 @@ bool ReadRallyFileHeader(int* selectedNode, int* rallyCount, RallyRecord rallies
 bool WriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,
                           const RallyRecord rallies[kMaxRallies]);
 
+// True when the header line of these rallies fits its reserve.
+bool RallyHeaderFits(int selectedNode, int rallyCount, const RallyRecord rallies[kMaxRallies]);
+
 // Creates the working copy of a new event: one rally of that name, selected, without
 // participants or stages, and the tree-view flags section with every value 0. False when the
 // file cannot be created or written.

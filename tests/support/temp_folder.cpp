@@ -107,3 +107,19 @@ std::string HostPath(const std::string& path) {
 }
 
 }  // namespace testsupport
+
+#include <filesystem>
+
+namespace testsupport {
+
+bool CopyTestData(const std::string& folder) {
+  const char* data = std::getenv("VELLGRIN_TEST_DATA");
+  if (!data) return false;
+  std::error_code error;
+  std::filesystem::copy(std::filesystem::u8path(HostPath(data)), std::filesystem::u8path(folder),
+                        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
+                        error);
+  return !error;
+}
+
+}  // namespace testsupport

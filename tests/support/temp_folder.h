@@ -32,3 +32,9 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string HostPath(const std::string& path);
 
 }  // namespace testsupport
+
+namespace testsupport {
+// Copies the factory content of the program folder (data/, named by VELLGRIN_TEST_DATA)
+// into folder; false when the variable is not set.
+bool CopyTestData(const std::string& folder);
+}  // namespace testsupport

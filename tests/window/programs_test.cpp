@@ -69,6 +69,7 @@ class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::test::SetProgramFolder(folder.path());
+    testsupport::CopyTestData(folder.path());
     saved = platform::CurrentFolder();
   }
   void TearDown() override {
@@ -146,6 +147,7 @@ TEST_P(MainWindowOfEachBuild, RaceTimerTicksAtTheBuildsPeriod) {
 TEST_P(MainWindowOfEachBuild, TheProgramItselfStartsTellsTheOperatorAndExitsWithCodeZero) {
   std::string exe = testsupport::HostPath(std::string(VELLGRIN_PROGRAMS_DIR) + "/" + GetParam().file);
   PROCESS_INFORMATION process = {};
+  testsupport::DeleteFileIfAny(folder / "RéglagesInterface2.rg");
   // Its program folder does not exist in the test prefix: it works in the folder it started in.
   ASSERT_TRUE(testsupport::StartProgramProcess(exe, "", folder.path(), &process)) << exe;
   auto texts = testsupport::PressOkOnMessageBoxes(process.dwProcessId, 3, 20000);
@@ -159,6 +161,14 @@ TEST_P(MainWindowOfEachBuild, TheProgramItselfStartsTellsTheOperatorAndExitsWith
   ASSERT_NE(window, nullptr);
   ExpectMainWindow(window);
   PostMessageA(window, WM_CLOSE, 0, 0);
+  // The close guard asks whether to save: answer No.
+  HWND question = nullptr;
+  for (int i = 0; i < 200 && !question; ++i) {
+    Sleep(50);
+    question = testsupport::FindProcessWindow(process.dwProcessId, "#32770");
+  }
+  ASSERT_NE(question, nullptr);
+  PostMessageA(question, WM_COMMAND, IDNO, 0);
   EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);

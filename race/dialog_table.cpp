@@ -1,0 +1,29 @@
+#include "race/dialog_table.h"
+
+#include "race/startup.h"
+#include "setup/database_dialogs.h"
+#include "setup/setup_dialogs.h"
+
+namespace {
+
+const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
+    {"BASECATEGORIES", CarCategoriesDialogProc},      {"BASEVOITURES", CarsDialogProc},       {"BASECLUBS", ClubsDialogProc},
+    {"BASEAGES", AgeCategoriesDialogProc},            {"BASEPILOTES", DriversDialogProc},        {"BASECHAMPIONNATS", ChampionshipsDialogProc},
+    {"BASETRANSPONDEURS", TransponderSetsDialogProc},   {"BASEFREQUENCES", FrequenciesDialogProc},     {"PENALITES", PenaltiesDialogProc},
+    {"CHAMPIONNATSGESTION", nullptr}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
+    {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", nullptr},
+    {"RALLYEPILOTES", nullptr},       {"RALLYEREPARTITION", nullptr},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
+    {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", nullptr}, {"RALLYECLASSEMENTSPECIALE", nullptr},
+    {"RALLYECLASSEMENTRALLYE", nullptr},
+};
+
+}  // namespace
+
+const DialogEntry& DialogOf(ProgramDialog dialog) { return kDialogs[static_cast<int>(dialog)]; }
+
+bool OpenProgramDialog(HWND owner, ProgramDialog dialog) {
+  const DialogEntry& entry = DialogOf(dialog);
+  if (!entry.procedure) return false;
+  DialogBoxParamA(ProgramInstance(), entry.templateName, owner, entry.procedure, 0);
+  return true;
+}

@@ -1,0 +1,40 @@
+// The modal dialogs that the main window opens: one table of templates and procedures,
+// filled as the dialogs are built. A command whose dialog is not in the table opens nothing.
+#pragma once
+
+#include <windows.h>
+
+enum class ProgramDialog {
+  CarCategories,           // BASECATEGORIES
+  Cars,                    // BASEVOITURES
+  Clubs,                   // BASECLUBS
+  AgeCategories,           // BASEAGES
+  Drivers,                 // BASEPILOTES
+  Championships,           // BASECHAMPIONNATS
+  Transponders,            // BASETRANSPONDEURS
+  Frequencies,             // BASEFREQUENCES
+  Penalties,               // PENALITES
+  ChampionshipManagement,  // CHAMPIONNATSGESTION
+  Sounds,                  // SONS
+  Display,                 // AFFICHAGE
+  Interface,               // INTERFACE
+  Internet,                // INTERNET
+  TrackDetails,            // RALLYEPISTE
+  Participants,            // RALLYEPILOTES
+  StartOrder,              // RALLYEREPARTITION
+  RaceParameters,          // RALLYEPARAMETRES
+  StageComment,            // SPECIALECOMMENTAIRE
+  DriverDetails,           // RALLYEPILOTEDETAILS
+  StageClassification,     // RALLYECLASSEMENTSPECIALE
+  RallyClassification,     // RALLYECLASSEMENTRALLYE
+  Count
+};
+
+struct DialogEntry {
+  const char* templateName;
+  DLGPROC procedure;  // nullptr until the dialog is built
+};
+
+const DialogEntry& DialogOf(ProgramDialog dialog);
+// Opens the dialog modally with creation data 0; false when it is not built yet.
+bool OpenProgramDialog(HWND owner, ProgramDialog dialog);

@@ -1,0 +1,7 @@
+#include "race/main_state.h"
+
+MainState& Main() {
+  // Large: static storage, never the stack.
+  static MainState state;
+  return state;
+}

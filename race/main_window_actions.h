@@ -1,0 +1,22 @@
+// Steps of the main window shared by the tree and the commands.
+#pragma once
+
+#include <windows.h>
+
+// Saves the loaded stage when it has results and gives its item the matching image.
+void LeaveLoadedStage(HWND window);
+// Empties the live table, resets the start lights and the scroll bar, redraws.
+void UnloadStageFromRaceScreen(HWND window);
+// Sets modificationMode and clubChipEditing to 0 (the in-place edits are the live table's).
+void CloseInPlaceEdits();
+void RedrawRaceScreen(HWND window);
+// After the driver details: participants read again into the loaded stage.
+void RefreshParticipantsOfLoadedStage(HWND window);
+// Close guard, creation, destruction.
+void CreateMainWindowContents(HWND window);
+void CloseMainWindow(HWND window);
+void DestroyMainWindowContents(HWND window);
+// WM_COMMAND.
+void HandleCommand(HWND window, WPARAM wParam);
+// Race controls.
+void CreateRaceControls(HWND window, int screenWidth, int screenHeight);

@@ -1,0 +1,45 @@
+// What the interface, race parameters, stage comment and penalty dialogs share: their two
+// Arial fonts and their texts, set per language when they open.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "resources/texts.h"
+
+struct ControlText {
+  int control;  // 0: the dialog's caption
+  Text text;
+};
+
+void SetControlTexts(HWND dialog, const ControlText* texts, std::size_t count);
+template <std::size_t N>
+void SetControlTexts(HWND dialog, const ControlText (&texts)[N]) {
+  SetControlTexts(dialog, texts, N);
+}
+
+// Arial 16 and Arial 16 bold, created when a dialog opens and deleted when it closes.
+class DialogFonts {
+ public:
+  ~DialogFonts() { Release(); }
+  // Creates the fonts and sets them on the controls.
+  template <std::size_t N, std::size_t B>
+  void Open(HWND dialog, const int (&normal)[N], const int (&bold)[B]) {
+    Create();
+    Apply(dialog, normal, N, bold, B);
+  }
+  // Deletes the fonts and ends the dialog with the result 0.
+  void Close(HWND dialog);
+  void Release();
+
+ private:
+  void Create();
+  void Apply(HWND dialog, const int* normal, std::size_t normalCount, const int* bold, std::size_t boldCount) const;
+
+  HFONT normal_ = nullptr;
+  HFONT bold_ = nullptr;
+};
+
+// The text of an edit, at most size - 1 bytes.
+void ControlTextOf(HWND dialog, int control, char* text, int size);

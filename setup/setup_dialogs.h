@@ -1,0 +1,11 @@
+// The dialog procedures of the interface, race parameters, stage comment and penalty
+// database dialogs (templates INTERFACE, RALLYEPARAMETRES, SPECIALECOMMENTAIRE, PENALITES).
+// Each ends with the result 0.
+#pragma once
+
+#include <windows.h>
+
+INT_PTR CALLBACK InterfaceDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK RallyParametersDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK StageCommentDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK PenaltiesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
