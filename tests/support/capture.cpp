@@ -18,10 +18,19 @@ std::string CaptureFolder() {
 }
 
 std::string SaveScreenArea(const RECT& area, const char* name) {
+  HDC screen = GetDC(nullptr);
+  std::string path = SaveDeviceContextArea(screen, area, name);
+  ReleaseDC(nullptr, screen);
+  return path;
+}
+
+}  // namespace
+
+std::string SaveDeviceContextArea(HDC source, const RECT& area, const char* name) {
   int width = area.right - area.left;
   int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return "";
-  HDC screen = GetDC(nullptr);
+  HDC screen = source;
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
   HGDIOBJ old = SelectObject(memory, bitmap);
@@ -40,7 +49,6 @@ std::string SaveScreenArea(const RECT& area, const char* name) {
   GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
 
   BITMAPFILEHEADER file = {};
   file.bfType = 0x4D42;
@@ -56,7 +64,6 @@ std::string SaveScreenArea(const RECT& area, const char* name) {
   return path;
 }
 
-}  // namespace
 
 void PumpMessages() {
   MSG message;

@@ -12,6 +12,8 @@ namespace testsupport {
 // Returns the path written, or "" on failure.
 std::string CaptureWindow(HWND window, const char* name);
 std::string CaptureDesktop(const char* name);
+// Saves an area of a device context (a memory canvas, for one) as <name>.bmp.
+std::string SaveDeviceContextArea(HDC source, const RECT& area, const char* name);
 
 // Dispatches the messages already queued for this thread.
 void PumpMessages();
