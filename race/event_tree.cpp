@@ -106,6 +106,7 @@ void SelectionChanged(HWND window) {
     LoadStageForTiming(window, s, rally, kind - 10000 - kFirstStageNode);
     EnableMenuItem(Menus().modifyResults, kCmdActivateResults, MF_BYCOMMAND | MF_ENABLED);
     EnableMenuItem(Menus().modifyResults, kCmdDeactivateResults, MF_BYCOMMAND | MF_ENABLED);
+    RefreshLiveTableRows(window);
     RedrawRaceScreen(window);
   } else if (kind >= 10000 + kFirstParticipantNode && kind < 10000 + kFirstParticipantNode + kMaxParticipants) {
     s.driverDetailsOpen = 1;

@@ -14,8 +14,10 @@
 #include "race/event_tree.h"
 #include "race/event_tree_model.h"
 #include "race/main_window_actions.h"
+#include "race/main_window_paint.h"
 #include "race/menus.h"
 #include "race/race_controls_layout.h"
+#include "race/race_screen_layout.h"
 #include "race/serial_port.h"
 #include "race/startup.h"
 
@@ -65,6 +67,8 @@ void CloseInPlaceEdits() {
 
 void RedrawRaceScreen(HWND window) { InvalidateRect(window, nullptr, FALSE); }
 
+void RefreshLiveTableRows(HWND window) { UpdateLiveTableRows(window, scrollBar); }
+
 void LeaveLoadedStage(HWND window) {
   MainState& s = Main();
   int code = s.stage.code;
@@ -74,11 +78,7 @@ void LeaveLoadedStage(HWND window) {
 
 void UnloadStageFromRaceScreen(HWND window) {
   UnloadStage(Main());
-  if (scrollBar) {
-    SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
-    SetScrollInfo(scrollBar, SB_CTL, &info, FALSE);
-    ShowWindow(scrollBar, SW_HIDE);
-  }
+  RefreshLiveTableRows(window);
   RedrawRaceScreen(window);
 }
 
@@ -133,10 +133,11 @@ void CreateMainWindowContents(HWND window) {
     HBITMAP picture = LoadBitmapA(ProgramInstance(), MAKEINTRESOURCEA(b.bitmap));
     SendDlgItemMessageA(window, b.id, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
   }
-  // The live table's zone begins below the race controls; its painter comes later.
-  scrollBar = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_VERT, 201, height * 130 / 900,
-                              LiveScrollBarWidth(width), height * 560 / 900, window, nullptr, ProgramInstance(),
-                              nullptr);
+  // The scroll bar runs along the rows of the live table.
+  RaceScreenLayout layout = ComputeRaceScreenLayout(width, height, s.columnWidths, s.startTimeColumnWidth, RaceRowMetrics{});
+  scrollBar = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_VERT, 201, layout.resultsArea.top,
+                              LiveScrollBarWidth(width), layout.tableFrame.bottom - layout.resultsArea.top, window,
+                              nullptr, ProgramInstance(), nullptr);
   SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
   SetScrollInfo(scrollBar, SB_CTL, &info, FALSE);
   ShowWindow(scrollBar, SW_HIDE);
@@ -206,6 +207,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_SIZE:
       if (HWND tree = EventTree()) MoveWindow(tree, 10, 54, 190, HIWORD(lParam) - 80, TRUE);
+      return 0;
+    case WM_PAINT:
+      PaintMainWindow(window);
       return 0;
     case WM_ERASEBKGND:
       EraseBackground(window, reinterpret_cast<HDC>(wParam));

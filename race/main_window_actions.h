@@ -10,6 +10,8 @@ void UnloadStageFromRaceScreen(HWND window);
 // Sets modificationMode and clubChipEditing to 0 (the in-place edits are the live table's).
 void CloseInPlaceEdits();
 void RedrawRaceScreen(HWND window);
+// Row metrics and scroll bar of the live table after a stage is loaded or unloaded.
+void RefreshLiveTableRows(HWND window);
 // After the driver details: participants read again into the loaded stage.
 void RefreshParticipantsOfLoadedStage(HWND window);
 // Close guard, creation, destruction.

@@ -209,4 +209,6 @@ enum class Text {
 #include "resources/database_dialog_text_ids.inc"
   // Race screen and start-lights window
 #include "resources/race_screen_text_ids.inc"
+  // Race engine, race controls and FTP upload
+#include "resources/race_engine_text_ids.inc"
 };

@@ -400,6 +400,7 @@ const char* EnglishText(Text id) {
       return "Error : Export file 'Penalties' not found";
 #include "resources/en/database_dialog_texts.inc"
 #include "resources/en/race_screen_texts.inc"
+#include "resources/en/race_engine_texts.inc"
   }
   return "";
 }

@@ -400,6 +400,7 @@ const char* SpanishText(Text id) {
       return "Error: no se encuentra el archivo de exportación 'Penalizaciones'";
 #include "resources/es/database_dialog_texts.inc"
 #include "resources/es/race_screen_texts.inc"
+#include "resources/es/race_engine_texts.inc"
   }
   return "";
 }

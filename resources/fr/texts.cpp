@@ -400,6 +400,7 @@ const char* FrenchText(Text id) {
       return "Erreur : fichier d'exportation 'Pénalités' introuvable";
 #include "resources/fr/database_dialog_texts.inc"
 #include "resources/fr/race_screen_texts.inc"
+#include "resources/fr/race_engine_texts.inc"
   }
   return "";
 }
