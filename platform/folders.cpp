@@ -37,6 +37,8 @@ std::string ProgramPath(const char* relative) {
   return path;
 }
 
+void UseProgramFolder(const std::string& folder) { Override() = folder; }
+
 std::string CurrentFolder() { return system::CurrentFolder(); }
 bool SetCurrentFolder(const char* path) { return system::SetCurrentFolder(path); }
 

@@ -15,6 +15,10 @@ std::string ProgramFolder();
 // ProgramFolder() joined with a relative path.
 std::string ProgramPath(const char* relative);
 
+// The program folder becomes this folder: the working folder the program actually got,
+// which is the Program Files one unless that could not be entered.
+void UseProgramFolder(const std::string& folder);
+
 std::string CurrentFolder();
 bool SetCurrentFolder(const char* path);
 

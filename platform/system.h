@@ -28,4 +28,6 @@ std::string ProgramFilesFolder();
 std::string CurrentFolder();
 bool SetCurrentFolder(const char* path);
 
+bool ControlKeyDown();
+
 }  // namespace platform::system

@@ -18,6 +18,7 @@ void ResetAll() {
   StopInterceptingShell();
   UseSystemClock();
   ResetProgramFolder();
+  StopHoldingKeys();
 }
 
 }  // namespace platform::test

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/file_dialog.h"
 #include "platform/folders.h"
+#include "platform/keyboard.h"
 #include "platform/message_box.h"
 #include "platform/print_dialog.h"
 #include "platform/shell.h"

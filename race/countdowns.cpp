@@ -271,3 +271,24 @@ void RestCountdownStep(const MainState& state, RestDelayCountdown& rest, RaceScr
   screen.Redraw(RaceArea::RestClock);
   rest.lastRefreshTick = platform::TickCount();
 }
+
+void StartReleasedEntry(MainState& state, StartCountdown& countdown, StageEntry& entry, int startTime) {
+  const int startType = state.parameters.startType;
+  entry.startTime = startTime;
+  entry.startOffset = static_cast<int>(platform::TickCount() - static_cast<std::uint32_t>(entry.startOffset));
+  if (entry.startOffset > state.lateStart.criticalDelaySeconds * 1000 ||
+      (startType == kWrcStart && entry.startOffset < 0))
+    entry.lateStart = 1;
+  if (startType == kWrcStart) WrcHandOver(state, countdown);
+}
+
+void PlayAcceptedPassSound(const MainState& state, StageEntry& entry) {
+  if (entry.updated != 1) return;
+  entry.updated = 0;
+  if (SoundSwitchOn(state.sounds.bestTime, "SONMEILLEURTEMPS") && entry.isNewBest == 1) {
+    PlayRaceSound(state, 5, "sons/youpi.wav", false);
+  } else if (SoundSwitchOn(state.sounds.passages, "SONPASSAGE")) {
+    if (entry.state == kEntryRunning) PlayRaceSound(state, 3, "sons/beep1.wav", false);
+    else if (entry.state == kEntryFinished) PlayRaceSound(state, 4, "sons/beep1.wav", false);
+  }
+}

@@ -65,6 +65,12 @@ void SetUpStartCountdown(MainState& state, StartCountdown& countdown, RaceScreen
 void StartCountdownStep(MainState& state, StartCountdown& countdown, RaceScreenSink& screen);
 // WRC: the driver the countdown was for has crossed the line; the next one's countdown begins.
 void WrcHandOver(MainState& state, StartCountdown& countdown);
+// The first pass of a released driver starts him: his start time on the pass clock, his start
+// offset from the release (late when over the critical delay, or early with the WRC start),
+// and with the WRC start the next driver's countdown.
+void StartReleasedEntry(MainState& state, StartCountdown& countdown, StageEntry& entry, int startTime);
+// The sound of an accepted pass: the best-time sound, or the pass beep of a start or a finish.
+void PlayAcceptedPassSound(const MainState& state, StageEntry& entry);
 
 // Pause after timing: the rest begins (rest above 0 minutes).
 void StartRestCountdown(RestDelayCountdown& rest, int restMinutes);

@@ -27,3 +27,7 @@ bool OpenProgramDialog(HWND owner, ProgramDialog dialog) {
   DialogBoxParamA(ProgramInstance(), entry.templateName, owner, entry.procedure, 0);
   return true;
 }
+
+void OpenDriverPenaltyDialog(HWND owner, StageEntry* entry) {
+  DialogBoxParamA(ProgramInstance(), "PENALITESBIS", owner, DriverPenaltyDialogProc, reinterpret_cast<LPARAM>(entry));
+}

@@ -38,3 +38,7 @@ struct DialogEntry {
 const DialogEntry& DialogOf(ProgramDialog dialog);
 // Opens the dialog modally with creation data 0; false when it is not built yet.
 bool OpenProgramDialog(HWND owner, ProgramDialog dialog);
+
+struct StageEntry;
+// The driver penalty dialog (PENALITESBIS) on one live entry, which it changes.
+void OpenDriverPenaltyDialog(HWND owner, StageEntry* entry);

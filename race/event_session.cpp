@@ -9,6 +9,7 @@
 #include "platform/text_file.h"
 #include "race/event_file.h"
 #include "race/event_tree_model.h"
+#include "race/live_table.h"
 #include "race/participant_fields.h"
 #include "race/text_fields.h"
 
@@ -50,6 +51,8 @@ void ClearEvent(MainState& state) {
   ClearRallyList(state.rallies);
   ClearRallyParticipantNames(state.participantNames);
   ClearTreeviewFlags(state.treeviewFlags);
+  // A new event is compared with the penalty database again.
+  LiveTable().penaltiesSynchronised = 0;
 }
 
 void StartFreshEvent(platform::WindowHandle owner, MainState& state) {
@@ -244,8 +247,11 @@ void LoadStageForTiming(platform::WindowHandle owner, MainState& state, int rall
       state.startOrderHasResults = order.hasResults;
       platform::CopyBounded(state.startOrderLabel, order.label);
       if (Find(file, kRallyParametersKey, rally, &first)) ReadRallyParametersSection(file, first, &state.parameters);
+      // A build without start types times every stage with the standard start, whatever an
+      // event made by another build says.
       int startType = state.parameters.startType;
-      if (Find(file, kStartTypeKey, rally, &first) && ReadNumbersSection(file, first, &startType, 1) == 1)
+      if (ActiveProfile().startTypes && Find(file, kStartTypeKey, rally, &first) &&
+          ReadNumbersSection(file, first, &startType, 1) == 1)
         state.parameters.startType = startType;
     }
   }
@@ -488,7 +494,8 @@ void ReloadRallyParameters(platform::WindowHandle owner, MainState& state) {
   RallyParameters read = state.parameters;
   if (Find(file, kRallyParametersKey, rally, &first)) ReadRallyParametersSection(file, first, &read);
   int startType = read.startType;
-  if (Find(file, kStartTypeKey, rally, &first) && ReadNumbersSection(file, first, &startType, 1) == 1)
+  if (ActiveProfile().startTypes && Find(file, kStartTypeKey, rally, &first) &&
+      ReadNumbersSection(file, first, &startType, 1) == 1)
     read.startType = startType;
   state.parameters = read;
   if (state.parameters.startType == kWrcStart) state.lateStart.enabled2 = 1;

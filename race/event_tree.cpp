@@ -19,6 +19,9 @@ namespace {
 
 HWND tree = nullptr;
 HIMAGELIST images = nullptr;
+// The tree notifies the end of one edit twice when its edit control loses the focus on the
+// way out (a refusal's message box takes it): one edit, one check, one message.
+bool labelEditOpen = false;
 
 EventView View() {
   MainState& s = Main();
@@ -272,9 +275,12 @@ LRESULT HandleTreeNotify(HWND window, LPARAM lParam) {
       RightClick(window);
       break;
     case TVN_BEGINLABELEDITA:
+      labelEditOpen = true;
       if (HWND edit = TreeView_GetEditControl(tree)) SendMessageA(edit, EM_LIMITTEXT, 28, 0);
       break;
     case TVN_ENDLABELEDITA:
+      if (!labelEditOpen) break;
+      labelEditOpen = false;
       EndLabelEdit(window, *reinterpret_cast<const NMTVDISPINFOA*>(lParam));
       break;
     case TVN_SELCHANGINGA:

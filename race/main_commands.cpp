@@ -19,6 +19,7 @@
 #include "race/main_window.h"
 #include "race/main_window_actions.h"
 #include "race/menus.h"
+#include "race/race_engine_win32.h"
 #include "race/race_controls_layout.h"
 
 namespace {
@@ -353,6 +354,7 @@ void HandleCommand(HWND window, WPARAM wParam) {
     case kCmdActivateResults:
       s.modificationMode = 1;
       s.clubChipEditing = 0;
+      if (HWND chips = GetDlgItem(window, kClubChipCombo)) DestroyWindow(chips);
       break;
     case kCmdDeactivateResults:
       s.modificationMode = 0;
@@ -361,6 +363,9 @@ void HandleCommand(HWND window, WPARAM wParam) {
       RedrawRaceScreen(window);
       break;
     case kCmdAddComment: AddComment(window); break;
+    case kStartButton: RaceStartCommand(window); break;
+    case kPauseButton: RacePauseCommand(window); break;
+    case kClearButton: RaceClearCommand(window); break;
     default:
       if (id > kCmdRestoreStage && id <= kCmdRemoveSpecialStage + kMaxStages) {
         s.restoreIndex = id - 1101;

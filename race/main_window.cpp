@@ -14,8 +14,10 @@
 #include "race/event_tree.h"
 #include "race/event_tree_model.h"
 #include "race/main_window_actions.h"
+#include "race/live_table_input.h"
 #include "race/main_window_paint.h"
 #include "race/menus.h"
+#include "race/race_engine_win32.h"
 #include "race/race_controls_layout.h"
 #include "race/race_screen_layout.h"
 #include "race/serial_port.h"
@@ -112,6 +114,9 @@ void CreateMainWindowContents(HWND window) {
   MainState& s = Main();
   std::string folder = platform::ProgramFolder();
   platform::SetCurrentFolder(folder.c_str());
+  // Read back: every path of the program (the race engine's too) is taken from the folder
+  // the program really works in.
+  platform::UseProgramFolder(platform::CurrentFolder());
   KeepCrashCopy(window);
   arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
   sizingCursor = LoadCursorA(nullptr, IDC_SIZEWE);
@@ -226,9 +231,30 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CONTEXTMENU:
       return 0;
     case WM_COMMAND:
-      HandleCommand(window, wParam);
+      if (!LiveTableCommand(window, wParam)) HandleCommand(window, wParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      return LiveTableMouseMove(lParam);
+    case WM_SETCURSOR:
+      if (LiveTableSetCursor(window, wParam, lParam)) return TRUE;
+      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_LBUTTONDOWN:
+      LiveTableLeftDown(window, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      LiveTableLeftUp(window, lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+      LiveTableRightDown(window, lParam);
+      return 0;
+    case WM_VSCROLL:
+      LiveTableScroll(window, wParam, lParam);
       return 0;
     case WM_TIMER:
+      if (wParam == kRaceTimerId) RaceEngineTick(window);
+      return 0;
+    case kLiveUploadFailedMessage:
+      ShowLiveUploadFailure(window);
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);

@@ -17,6 +17,7 @@ RaceScreenLayout CurrentLayout(int width, int height) {
 }  // namespace
 
 int LiveTableScrollPosition() { return scrollPosition; }
+RaceRowMetrics LiveTableRowMetrics() { return rows; }
 void SetLiveTableScrollPosition(int position) { scrollPosition = position < 0 ? 0 : position; }
 
 void UpdateLiveTableRows(HWND window, HWND scrollBar) {

@@ -15,3 +15,6 @@ void UpdateLiveTableRows(HWND window, HWND scrollBar);
 // First display row shown (the live table's scroll position).
 int LiveTableScrollPosition();
 void SetLiveTableScrollPosition(int position);
+// Row metrics of the live table as last computed.
+struct RaceRowMetrics;
+RaceRowMetrics LiveTableRowMetrics();

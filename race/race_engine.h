@@ -34,6 +34,11 @@ class RaceEngineHost : public RaceScreenSink {
   virtual void SaveStage() = 0;
   // Hands the live file's content to the upload; it must not wait for the network.
   virtual void UploadLive(std::string content) = 0;
+  // Start greys the menus and controls that must not run during a stage (true); Pause and
+  // a refused start give them back (false).
+  virtual void SetTimingControls(bool timing) = 0;
+  // Ends any in-place edit of the live table.
+  virtual void CloseInPlaceEdit() = 0;
 };
 
 struct RaceEngineState {
@@ -44,9 +49,20 @@ struct RaceEngineState {
   std::uint32_t clockRefreshTick;
   std::int64_t counterFrequency;
   std::int64_t counterZero;  // high-resolution counter at Start: zero of the ZL1 pass times
-  // The tail of a frame split across two reads. Taken out before the passes of a tick are
-  // handled, so that a tick run inside a message box of an earlier one never sees them.
+  // The tail of a frame split across two reads, scanned with the next block. Every frame
+  // goes to the pending queue before any pass is handled.
   ReceiveBuffer received;
+  // Passes read but not handled yet, in the order received. A tick run inside a box opened
+  // while an earlier tick handles a pass goes on with the passes after it, so each pass is
+  // handled once and in order.
+  struct PendingPass {
+    PassFrame frame;
+    std::int64_t counter;
+  };
+  static constexpr int kPendingCapacity = 4 * kMaxFramesPerBlock;
+  PendingPass pending[kPendingCapacity];
+  int pendingFirst;
+  int pendingCount;
   // At most one box per kind is open; later events of that kind only change LinkLog.
   int linkBoxOpen;
   int uploadBoxOpen;

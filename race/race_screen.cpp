@@ -141,6 +141,11 @@ class RaceScreenPainter {
     FillSolid(dc_, l_.clockPanel, d_.displayColours[0]);
     FillSolid(dc_, l_.countdownPanel, d_.displayColours[0]);
     FillSolid(dc_, l_.restartDelayPanel, d_.displayColours[0]);
+    // The race screen is redrawn without erasing: texts that change length (the stage title,
+    // the start type, the radio-conflict notice) must not leave the end of the old one.
+    FillSolid(dc_, l_.titleArea, d_.displayColours[0]);
+    FillSolid(dc_, l_.startTypeArea, d_.displayColours[0]);
+    FillSolid(dc_, l_.radioConflictArea, d_.displayColours[0]);
     Watermark();
     HeaderAndLaneFills();
     ResultsFill();

@@ -22,6 +22,7 @@ class ProgramSerialPort : public SerialPortAccess {
 }  // namespace
 
 HINSTANCE ProgramInstance() { return programInstance; }
+void KeepProgramInstance(HINSTANCE instance) { programInstance = instance; }
 
 unsigned StartRaceTimer(HWND mainWindow) {
   unsigned period = ActiveProfile().raceTickMs;
@@ -30,7 +31,7 @@ unsigned StartRaceTimer(HWND mainWindow) {
 }
 
 HWND StartProgram(HINSTANCE instance) {
-  programInstance = instance;
+  KeepProgramInstance(instance);
   BuildMenus(instance);
   if (!RegisterMainWindowClass(instance)) return nullptr;
   HWND window = CreateMainWindow(instance, Menus().bar);

@@ -11,8 +11,9 @@ HWND StartProgram(HINSTANCE instance);
 // Runs the message loop until WM_QUIT and returns its wParam.
 int RunMessageLoop();
 
-// The module instance, kept for every later resource lookup.
+// The module instance, kept for every later resource lookup (start-up's first step).
 HINSTANCE ProgramInstance();
+void KeepProgramInstance(HINSTANCE instance);
 
 // Starts the race engine's timer 1 with the build's period and returns the period.
 unsigned StartRaceTimer(HWND mainWindow);

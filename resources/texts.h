@@ -211,4 +211,6 @@ enum class Text {
 #include "resources/race_screen_text_ids.inc"
   // Race engine, race controls and FTP upload
 #include "resources/race_engine_text_ids.inc"
+  // Live table and driver penalty dialog
+#include "resources/live_table_text_ids.inc"
 };

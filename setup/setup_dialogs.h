@@ -9,3 +9,5 @@ INT_PTR CALLBACK InterfaceDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 INT_PTR CALLBACK RallyParametersDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK StageCommentDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK PenaltiesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Creation data: the StageEntry* of the driver.
+INT_PTR CALLBACK DriverPenaltyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

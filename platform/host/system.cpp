@@ -134,5 +134,8 @@ std::string CurrentFolder() {
 
 bool SetCurrentFolder(const char* path) { return chdir(NativePath(path).c_str()) == 0; }
 
+// The native tests have no keyboard.
+bool ControlKeyDown() { return false; }
+
 }  // namespace system
 }  // namespace platform

@@ -121,6 +121,8 @@ std::string CurrentFolder() {
 
 bool SetCurrentFolder(const char* path) { return SetCurrentDirectoryA(path) != 0; }
 
+bool ControlKeyDown() { return GetKeyState(VK_CONTROL) < 0; }
+
 }  // namespace platform::system
 
 namespace platform {

@@ -401,6 +401,7 @@ const char* EnglishText(Text id) {
 #include "resources/en/database_dialog_texts.inc"
 #include "resources/en/race_screen_texts.inc"
 #include "resources/en/race_engine_texts.inc"
+#include "resources/en/live_table_texts.inc"
   }
   return "";
 }

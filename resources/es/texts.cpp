@@ -401,6 +401,7 @@ const char* SpanishText(Text id) {
 #include "resources/es/database_dialog_texts.inc"
 #include "resources/es/race_screen_texts.inc"
 #include "resources/es/race_engine_texts.inc"
+#include "resources/es/live_table_texts.inc"
   }
   return "";
 }

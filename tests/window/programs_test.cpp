@@ -150,6 +150,15 @@ TEST_P(MainWindowOfEachBuild, TheProgramItselfStartsTellsTheOperatorAndExitsWith
   testsupport::DeleteFileIfAny(folder / "RéglagesInterface2.rg");
   // Its program folder does not exist in the test prefix: it works in the folder it started in.
   ASSERT_TRUE(testsupport::StartProgramProcess(exe, "", folder.path(), &process)) << exe;
+  // A failed expectation must not leave the program running on the shared desktop.
+  struct EndProcess {
+    PROCESS_INFORMATION& p;
+    ~EndProcess() {
+      if (WaitForSingleObject(p.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(p.hProcess, 99);
+      CloseHandle(p.hThread);
+      CloseHandle(p.hProcess);
+    }
+  } end{process};
   auto texts = testsupport::PressOkOnMessageBoxes(process.dwProcessId, 3, 20000);
   ASSERT_EQ(texts.size(), 3u);
   EXPECT_EQ(texts[0], Tr(Text::ComPortFileNotFound));
@@ -173,8 +182,6 @@ TEST_P(MainWindowOfEachBuild, TheProgramItselfStartsTellsTheOperatorAndExitsWith
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);
   EXPECT_EQ(code, 0u);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, MainWindowOfEachBuild,
