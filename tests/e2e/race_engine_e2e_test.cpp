@@ -37,6 +37,7 @@
 #include "results/web_publishing.h"
 #include "tests/support/decoder_simulator_process.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_event.h"
 
 namespace {
 
@@ -48,43 +49,16 @@ const char* const kNames[] = {"ALBERT Jean", "BRUNO Marc",  "COSTA Ana",    "DUB
 constexpr int kDrivers = 10;
 int Transponder(int driver) { return 23101 + driver; }
 
-void WriteSection(const char* key, int pairs, const SectionBody& body) {
-  char title[kSectionTitleSize];
-  FormatSectionTitle(title, key, 1);
-  platform::TextFile file(kRallyFilePath, "r+");
-  ASSERT_TRUE(WriteRallySection(nullptr, file, title, pairs, body, Text::RallyFileNotFound));
-}
-
-// One rally of ten drivers in start order, a standard start every interval seconds and one
-// special stage, written over the working file of a created window and kept as <path>.
 void WriteEvent(const std::string& path, int interval) {
-  static ParticipantRecord people[kMaxParticipants];
-  static char order[kMaxParticipants][kDriverNameSize];
-  std::memset(people, 0, sizeof people);
-  std::memset(order, 0, sizeof order);
-  for (int i = 0; i < kDrivers; ++i) {
-    std::strcpy(people[i].name, kNames[i]);
-    std::strcpy(people[i].team, "Club");
-    std::snprintf(people[i].carNumber, sizeof people[i].carNumber, "%d", 21 + i);
-    std::snprintf(people[i].transponder, sizeof people[i].transponder, "%06d", Transponder(i));
-    std::strcpy(order[i], kNames[i]);
-  }
-  SectionBody participants, start, parameters, type;
-  AddParticipantsBody(participants, people);
-  AddStartOrderBody(start, 0, kDefaultStartOrderLabel, order);
-  const int values[3] = {interval, 0, 2};
-  AddNumbersLine(parameters, values, 3);
-  const int startType = kStandardStart;
-  AddNumbersLine(type, &startType, 1);
-  WriteSection(kParticipantsKey, 18220, participants);
-  WriteSection(kStartOrderKey, 4000, start);
-  WriteSection(kRallyParametersKey, 10, parameters);
-  WriteSection(kStartTypeKey, 10, type);
-  RallyRecord rallies[kMaxRallies] = {};
-  std::strcpy(rallies[0].name, "DEMO");
-  rallies[0].participantCount = kDrivers;
-  rallies[0].stageCount = 1;
-  ASSERT_TRUE(WriteRallyFileHeader(nullptr, 10000, 1, rallies));
+  testsupport::TestEvent event;
+  event.rallyName = "DEMO";
+  event.drivers = kNames;
+  event.driverCount = kDrivers;
+  event.firstCarNumber = 21;
+  event.firstTransponder = Transponder(0);
+  event.transponderFormat = "%06d";
+  event.interval = interval;
+  ASSERT_TRUE(testsupport::WriteTestEvent(event));
   ASSERT_TRUE(CopyFileA(kRallyFilePath, path.c_str(), FALSE));
 }
 

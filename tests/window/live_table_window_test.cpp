@@ -28,47 +28,19 @@
 #include "setup/setup_dialogs.h"
 #include "tests/support/capture.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_event.h"
 
 namespace {
 
 const char* const kDrivers[] = {"ALBERT Jean", "BRUNO Marc", "COSTA Ana"};
 
-void WriteSection(const char* key, int pairs, const SectionBody& body) {
-  char title[kSectionTitleSize];
-  FormatSectionTitle(title, key, 1);
-  platform::TextFile file(kRallyFilePath, "r+");
-  ASSERT_TRUE(WriteRallySection(nullptr, file, title, pairs, body, Text::RallyFileNotFound));
-}
-
 // One rally, three drivers in start order, two stages; kept as <folder>/event.rall.
 std::string PrepareEvent(const testsupport::TempFolder& folder) {
-  static ParticipantRecord people[kMaxParticipants];
-  static char order[kMaxParticipants][kDriverNameSize];
-  std::memset(people, 0, sizeof people);
-  std::memset(order, 0, sizeof order);
-  for (int i = 0; i < 3; ++i) {
-    std::strcpy(people[i].name, kDrivers[i]);
-    std::strcpy(people[i].team, "Club");
-    std::snprintf(people[i].carNumber, sizeof people[i].carNumber, "%d", 11 + i);
-    std::snprintf(people[i].transponder, sizeof people[i].transponder, "%d", 1001 + i);
-    std::strcpy(order[i], kDrivers[i]);
-  }
-  SectionBody participants, start, parameters, type;
-  AddParticipantsBody(participants, people);
-  AddStartOrderBody(start, 0, kDefaultStartOrderLabel, order);
-  const int values[3] = {30, 0, 2};
-  const int startType = kStandardStart;
-  AddNumbersLine(parameters, values, 3);
-  AddNumbersLine(type, &startType, 1);
-  WriteSection(kParticipantsKey, 18220, participants);
-  WriteSection(kStartOrderKey, 4000, start);
-  WriteSection(kRallyParametersKey, 10, parameters);
-  WriteSection(kStartTypeKey, 10, type);
-  RallyRecord rallies[kMaxRallies] = {};
-  std::strcpy(rallies[0].name, "RALLY 1");
-  rallies[0].participantCount = 3;
-  rallies[0].stageCount = 2;
-  EXPECT_TRUE(WriteRallyFileHeader(nullptr, 10000, 1, rallies));
+  testsupport::TestEvent event;
+  event.drivers = kDrivers;
+  event.driverCount = 3;
+  event.stageCount = 2;
+  EXPECT_TRUE(testsupport::WriteTestEvent(event));
   std::string path = folder / "event.rall";
   EXPECT_TRUE(CopyFileA(kRallyFilePath, path.c_str(), FALSE));
   return path;
