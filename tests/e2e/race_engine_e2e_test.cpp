@@ -314,7 +314,9 @@ std::vector<double> LoggedPasses(const std::string& log, int transponder) {
 
 // A ZL1 frame carries no time: the program times the pass when it reads the frame, so a
 // stage time is off the true one by at most the longest wait for a tick plus the frame's
-// two bytes on the line.
+// two bytes on the line, plus what the relay between the two pseudo-terminals and the
+// scheduling of the simulator add on a busy machine (the simulator logs a pass just
+// before it writes it; socat then copies it across).
 TEST_F(RaceEngineE2E, AZL1StageIsTimedWithinATickOfTheTrueCrossings) {
   // A ZL1 gets no clock reset: the scenario runs from the simulator's start, and the
   // stage is started within the first kLead ms of it.
@@ -367,6 +369,7 @@ TEST_F(RaceEngineE2E, AZL1StageIsTimedWithinATickOfTheTrueCrossings) {
   EXPECT_GE(failures, 1) << "the operator is told the upload failed";
 
   const double frameMs = 2 * 10 * 1000.0 / 9600;
+  const double relayMs = 15;
   double worst = 0;
   std::string log = simulator.Log();
   for (int i = 0; i < kDrivers; ++i) {
@@ -376,7 +379,7 @@ TEST_F(RaceEngineE2E, AZL1StageIsTimedWithinATickOfTheTrueCrossings) {
     EXPECT_EQ(e.state, kEntryFinished) << e.name;
     double error = e.time - (crossings[1] - crossings[0]);
     worst = std::max(worst, std::abs(error));
-    EXPECT_LE(std::abs(error), longestGap + frameMs + 1) << e.name;
+    EXPECT_LE(std::abs(error), longestGap + frameMs + relayMs) << e.name;
   }
   std::printf("ZL1: largest stage time error %.1f ms; longest gap between two race ticks (FTP server stopped) %.1f ms\n", worst,
               longestGap);
