@@ -9,6 +9,7 @@ struct Interception {
   bool on = false;
   bool result = true;
   std::vector<std::string> targets;
+  std::function<void(const std::string&)> action;
 };
 Interception& State() {
   static Interception state;
@@ -20,7 +21,9 @@ Interception& State() {
 bool OpenWithShell(WindowHandle owner, const char* target) {
   Interception& state = State();
   if (!state.on) return system::OpenWithShell(owner, target);
-  state.targets.push_back(target ? target : "");
+  std::string opened = target ? target : "";
+  state.targets.push_back(opened);
+  if (state.action) state.action(opened);
   return state.result;
 }
 
@@ -35,5 +38,6 @@ void InterceptShell(bool result) {
 void StopInterceptingShell() { State() = Interception{}; }
 const std::vector<std::string>& OpenedTargets() { return State().targets; }
 void ClearOpenedTargets() { State().targets.clear(); }
+void OnShellOpen(std::function<void(const std::string& target)> action) { State().action = std::move(action); }
 
 }  // namespace platform::test

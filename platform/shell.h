@@ -1,6 +1,7 @@
 // Opening a web page or a document with the program the user has chosen for it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,8 @@ void InterceptShell(bool result = true);
 void StopInterceptingShell();
 const std::vector<std::string>& OpenedTargets();
 void ClearOpenedTargets();
+// Each intercepted target is also handed to action, as the browser or the web site would
+// act on it (a stand-in that makes a folder when a page is opened, for one).
+void OnShellOpen(std::function<void(const std::string& target)> action);
 
 }  // namespace platform::test

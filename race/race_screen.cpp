@@ -6,39 +6,9 @@
 #include "app/build_profile.h"
 #include "platform/bounded.h"
 #include "race/country_files.h"
+#include "race/gdi_objects.h"
 
 namespace {
-
-// Every GDI object of a paint is made at the paint and deleted before it ends.
-class GdiObject {
- public:
-  explicit GdiObject(HGDIOBJ object) : object_(object) {}
-  ~GdiObject() {
-    if (object_) DeleteObject(object_);
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  HGDIOBJ get() const { return object_; }
-  explicit operator bool() const { return object_ != nullptr; }
-
- private:
-  HGDIOBJ object_;
-};
-
-// Selects an object for a scope and puts back what the device context had before.
-class Selection {
- public:
-  Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
-  ~Selection() {
-    if (old_) SelectObject(dc_, old_);
-  }
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
 
 HFONT MakeFont(int height, int weight, int italic, int underline, int strikeOut, const char* face) {
   return CreateFontA(height, 0, 0, 0, weight, italic ? TRUE : FALSE, underline ? TRUE : FALSE,

@@ -70,13 +70,22 @@ bool FtpUploadContent(const FtpServer& server, const std::string& url, const std
 }
 
 bool FtpFolderExists(const FtpServer& server, const std::string& url) {
-  std::string account = Account(server);
-  CURL* curl = NewHandle(server, url, account);
-  if (!curl) return false;
-  curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
-  CURLcode result = curl_easy_perform(curl);
-  curl_easy_cleanup(curl);
-  return result == CURLE_OK;
+  FtpFolderProbe probe(server, url);
+  return probe.Ready() && probe.Exists();
+}
+
+FtpFolderProbe::FtpFolderProbe(const FtpServer& server, const std::string& url) {
+  CURL* curl = NewHandle(server, url, Account(server));
+  if (curl) curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+  handle_ = curl;
+}
+
+FtpFolderProbe::~FtpFolderProbe() {
+  if (handle_) curl_easy_cleanup(static_cast<CURL*>(handle_));
+}
+
+bool FtpFolderProbe::Exists() {
+  return handle_ && curl_easy_perform(static_cast<CURL*>(handle_)) == CURLE_OK;
 }
 
 void UploadLiveResults(platform::WindowHandle owner, const char* localPath, const char* championship,

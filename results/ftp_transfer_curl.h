@@ -15,6 +15,24 @@ bool FtpUploadContent(const FtpServer& server, const std::string& url, const std
 // True when the login works and the folder (a URL ending in "/") exists.
 bool FtpFolderExists(const FtpServer& server, const std::string& url);
 
+// One existence probe of a folder (a URL ending in "/"; the server's root is the login
+// probe), made again and again on the same connection while a folder is awaited.
+class FtpFolderProbe {
+ public:
+  FtpFolderProbe(const FtpServer& server, const std::string& url);
+  ~FtpFolderProbe();
+  FtpFolderProbe(const FtpFolderProbe&) = delete;
+  FtpFolderProbe& operator=(const FtpFolderProbe&) = delete;
+
+  // False when the library or its handle could not be initialised: nothing can be probed.
+  bool Ready() const { return handle_ != nullptr; }
+  // True when the login works and the folder exists.
+  bool Exists();
+
+ private:
+  void* handle_ = nullptr;  // the libcurl easy handle
+};
+
 // The operator-started uploads: they block, within the time-outs, and say what failed.
 void UploadLiveResults(platform::WindowHandle owner, const char* localPath, const char* championship,
                        const char* eventFolder);

@@ -85,8 +85,19 @@ bool ChoosePrinter(WindowHandle owner, PrinterChoice* choice) {
   std::memset(&pd, 0, sizeof pd);
   pd.lStructSize = sizeof pd;
   pd.hwndOwner = static_cast<HWND>(owner);
-  pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS;
+  // Every print-out of the program is portrait, in medium quality; the printer's own
+  // settings handle copies and collation.
+  pd.hDevMode = GlobalAlloc(GHND, sizeof(DEVMODEA));
+  if (auto* mode = static_cast<DEVMODEA*>(pd.hDevMode ? GlobalLock(pd.hDevMode) : nullptr)) {
+    mode->dmSize = sizeof(DEVMODEA);
+    mode->dmFields = DM_ORIENTATION | DM_PRINTQUALITY;
+    mode->dmOrientation = DMORIENT_PORTRAIT;
+    mode->dmPrintQuality = DMRES_MEDIUM;
+    GlobalUnlock(pd.hDevMode);
+  }
+  pd.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION | PD_NOPAGENUMS;
   pd.nCopies = 1;
+  pd.nFromPage = pd.nToPage = pd.nMinPage = pd.nMaxPage = 1;
   BOOL ok = PrintDlgA(&pd);
   // The dialog allocates these whatever the outcome; nobody else frees them.
   if (pd.hDevMode) GlobalFree(pd.hDevMode);

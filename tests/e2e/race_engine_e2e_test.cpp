@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -36,6 +35,7 @@
 #include "results/ftp_upload.h"
 #include "results/web_publishing.h"
 #include "tests/support/decoder_simulator_process.h"
+#include "tests/support/local_ftp_server.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_event.h"
 
@@ -85,60 +85,13 @@ std::vector<Pass> ReadScenario(const std::string& path) {
   return passes;
 }
 
-// The local FTP server of tests/support/local-ftp-server, serving a folder under /tmp.
-class FtpServerProcess {
- public:
-  FtpServerProcess() : root_("/tmp/vellgrin-ftp-" + std::to_string(GetCurrentProcessId())) {}
-  ~FtpServerProcess() {
-    Stop();
-    std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::u8path(testsupport::HostPath(root_)), ignored);
-    std::filesystem::remove(std::filesystem::u8path(testsupport::HostPath(root_ + ".log")), ignored);
-  }
-  static constexpr int kPort = 21718;
-  bool Start() {
-    return Run("start " + root_ + " " + std::to_string(kPort) + " racer pw") && WaitFor(".ready", true);
-  }
-  void Stop() {
-    if (Run("stop " + root_)) WaitFor(".pid", false);
-  }
-  // A file under the served folder, as the test reads it.
-  std::string Path(const std::string& relative) const { return testsupport::HostPath(root_ + "/" + relative); }
-
- private:
-  // Whether root_ + suffix came to exist (or to be gone) within 10 s.
-  bool WaitFor(const char* suffix, bool exists) {
-    std::string path = testsupport::HostPath(root_ + suffix);
-    for (int i = 0; i < 500; ++i) {
-      if ((GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == exists) return true;
-      Sleep(20);
-    }
-    return false;
-  }
-  // Launches the script; under Wine its end cannot be waited for.
-  bool Run(const std::string& arguments) {
-    std::string command = testsupport::HostPath(VELLGRIN_FTP_SERVER_SCRIPT) + " " + arguments;
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-      return false;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return true;
-  }
-  std::string root_;
-};
+constexpr int kFtpPort = 21718;
 
 // Live results of the event "Demo" of the championship "Cup" go to the local server.
-void PublishTo(const testsupport::TempFolder& folder, const FtpServerProcess& server) {
-  CreateDirectoryA((folder / "WebResults").c_str(), nullptr);
-  testsupport::WriteBytes(folder / "WebResults/ServeurFtp.txt",
-                          "127.0.0.1:" + std::to_string(FtpServerProcess::kPort) + "\r\nracer\r\npw\r\n");
+void PublishTo(const testsupport::TempFolder& folder, const testsupport::LocalFtpServer& server) {
+  server.WriteServerFile(folder.path());
   // The upload writes into the event's folder; it does not make it.
-  std::filesystem::create_directories(std::filesystem::u8path(server.Path("public_html/VellgrinRally/Cup/Demo")));
+  server.MakeFolder("public_html/VellgrinRally/Cup/Demo");
   Main().web.connected = 1;
   Main().web.publishingActive = 1;
   std::strcpy(Main().web.championship, "Cup");
@@ -226,7 +179,7 @@ TEST_F(RaceEngineE2E, AZL2StageIsTimedToTheMillisecondRankedAndSaved) {
   const std::string port = std::getenv("VELLGRIN_COM_PROGRAM");
   testsupport::WriteBytes(folder / "RéglagesInterface2.rg", port + "\t1\tVellgrinZL2\r\n");
   Simulator simulator(folder, "--model zl2 --exit-after 120000 --scenario \"" + scenario + "\"");
-  FtpServerProcess ftp;
+  testsupport::LocalFtpServer ftp(kFtpPort);
   ASSERT_TRUE(ftp.Start());
 
   window = StartProgram(GetModuleHandleA(nullptr));
@@ -340,7 +293,7 @@ TEST_F(RaceEngineE2E, AZL1StageIsTimedWithinATickOfTheTrueCrossings) {
   Simulator simulator(folder, "--model zl1 --exit-after 120000 --scenario \"" + scenario + "\"");
   // Live results are published to a server that has gone: the uploads fail on their own
   // thread and the ticks go on.
-  FtpServerProcess ftp;
+  testsupport::LocalFtpServer ftp(kFtpPort);
   ASSERT_TRUE(ftp.Start());
   ftp.Stop();
 

@@ -1,0 +1,37 @@
+// The event and the participants that the print and publication tests show.
+#pragma once
+
+#include "platform/bounded.h"
+#include "race/event_records.h"
+
+namespace participantstest {
+
+inline TrackDetails SampleTrack() {
+  TrackDetails track = {};
+  platform::CopyBounded(track.championship, "Alps Cup");
+  platform::CopyBounded(track.location, "Annecy");
+  platform::CopyBounded(track.date, "14/06/2025");
+  platform::CopyBounded(track.raceDirector, "Marc Olivier");
+  platform::CopyBounded(track.hostingClub, "RC Annecy");
+  return track;
+}
+
+struct Entry {
+  const char* name;
+  const char* carNumber;
+  const char* ageCode;
+  const char* team;
+  const char* car;
+  const char* category;
+};
+
+inline void Fill(ParticipantRecord* p, const Entry& entry) {
+  platform::CopyBounded(p->name, entry.name);
+  platform::CopyBounded(p->carNumber, entry.carNumber);
+  platform::CopyBounded(p->ageCategoryCode, entry.ageCode);
+  platform::CopyBounded(p->team, entry.team);
+  platform::CopyBounded(p->car, entry.car);
+  platform::CopyBounded(p->carCategory, entry.category);
+}
+
+}  // namespace participantstest
