@@ -99,7 +99,8 @@ bool ChoosePrinter(WindowHandle owner, PrinterChoice* choice) {
   pd.nCopies = 1;
   pd.nFromPage = pd.nToPage = pd.nMinPage = pd.nMaxPage = 1;
   BOOL ok = PrintDlgA(&pd);
-  // The dialog allocates these whatever the outcome; nobody else frees them.
+  // Whatever the outcome, the device mode (ours or the one the dialog put in its place) and
+  // the device names are ours to free; nobody else does.
   if (pd.hDevMode) GlobalFree(pd.hDevMode);
   if (pd.hDevNames) GlobalFree(pd.hDevNames);
   if (!ok || !pd.hDC) return false;
