@@ -37,7 +37,7 @@ class ParticipantsPrint : public ::testing::Test {
       std::snprintf(name, sizeof name, "DRIVER %02d Longname", i + 1);
       std::snprintf(number, sizeof number, "%d", 101 + i);
       participantstest::Fill(&participants[i],
-                             {name, number, i % 3 ? "S" : "J", kCodes[i % 4], "Kyosho MP10 TKI3", "1/8 Buggy Thermique"});
+                             {name, number, i % 3 ? "S" : "J", kCodes[i % 4], "Falcon GT8 Evo", "1/8 Buggy Thermique"});
     }
     track = participantstest::SampleTrack();
     listing = {participants, 31, 2, "Club Cup 2/3", "Spring Trophy / Club Cup 2/3", &track, 1, "images/trophee.bmp"};
