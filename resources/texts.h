@@ -213,4 +213,6 @@ enum class Text {
 #include "resources/race_engine_text_ids.inc"
   // Live table and driver penalty dialog
 #include "resources/live_table_text_ids.inc"
+  // Participants dialog
+#include "resources/participants_dialog_text_ids.inc"
 };
