@@ -55,7 +55,8 @@ void ReadEventSections(platform::TextFile& file, ParticipantsDialogData* data) {
   } else {
     for (auto& name : data->startOrder.names) platform::CopyBounded(name, kEmptySlotName);
   }
-  // A list written elsewhere may hold gaps; the dialog shows the names before the first one.
+  // A list written elsewhere may hold gaps: sorted, every name shows and a newcomer takes
+  // the first empty record.
   SortParticipantsByName(data->participants);
 }
 
