@@ -38,3 +38,9 @@ void FillYearsCombo(HWND combo) {
   CollectYears(now.wYear, &strings);
   AddStrings(combo, strings);
 }
+
+int CurrentMonthCount() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return (now.wYear - 1900) * 12 + (now.wMonth - 1);
+}

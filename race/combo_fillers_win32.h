@@ -16,3 +16,7 @@ void FillMonthsCombo(HWND combo);
 // 1900 up to and including the current year of the local clock; the selection index is
 // the year - 1900.
 void FillYearsCombo(HWND combo);
+
+// The local clock's month as a count of months since January 1900: (year - 1900) * 12 +
+// month index, the scale of birthdays and age-category bounds.
+int CurrentMonthCount();

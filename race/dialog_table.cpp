@@ -12,7 +12,7 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"BASETRANSPONDEURS", TransponderSetsDialogProc},   {"BASEFREQUENCES", FrequenciesDialogProc},     {"PENALITES", PenaltiesDialogProc},
     {"CHAMPIONNATSGESTION", nullptr}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
     {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", nullptr},
-    {"RALLYEPILOTES", nullptr},       {"RALLYEREPARTITION", nullptr},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
+    {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", nullptr},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", nullptr}, {"RALLYECLASSEMENTSPECIALE", nullptr},
     {"RALLYECLASSEMENTRALLYE", nullptr},
 };

@@ -215,4 +215,6 @@ enum class Text {
 #include "resources/live_table_text_ids.inc"
   // Participants list printing and publishing
 #include "resources/participants_publishing_text_ids.inc"
+  // Participants dialog
+#include "resources/participants_dialog_text_ids.inc"
 };

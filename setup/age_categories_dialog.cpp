@@ -27,18 +27,12 @@ const LabelText kLabels[] = {
     {IDC_DB_LABEL_3, Text::DbBornAnd}};
 const int kBold[] = {3316, 3319, 3306, 3312, 3313};
 
-int CurrentMonths() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  return (now.wYear - 1900) * 12 + (now.wMonth - 1);
-}
-
 // One bound: its month and year pickers and its years text.
 void ShowBound(HWND dialog, int months, int monthCombo, int yearCombo, int yearsText) {
   SendDlgItemMessageA(dialog, yearCombo, CB_SETCURSEL, months / 12, 0);
   SendDlgItemMessageA(dialog, monthCombo, CB_SETCURSEL, months % 12, 0);
   char text[64];
-  std::snprintf(text, sizeof text, Tr(Text::DbYears), (CurrentMonths() - months) / 12);
+  std::snprintf(text, sizeof text, Tr(Text::DbYears), (CurrentMonthCount() - months) / 12);
   SetDlgItemTextA(dialog, yearsText, text);
 }
 

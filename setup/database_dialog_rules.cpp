@@ -115,16 +115,20 @@ void KeepListedValues(const TableView& table, std::size_t fieldOffset, std::size
   }
 }
 
-std::string AgeCategoryLabel(const AgeCategoriesTable& categories, int months) {
-  std::string label = " ";
+const AgeCategoryRecord* AgeCategoryHolding(const AgeCategoriesTable& categories, int months) {
+  const AgeCategoryRecord* holding = nullptr;
   for (const AgeCategoryRecord& category : categories) {
     // A cleared record spans January 1900 too; only a category with a code can match.
-    if (category.code[0] != '\0' && category.bornFrom <= months && months <= category.bornTo) {
-      label = std::string(category.code, strnlen(category.code, sizeof category.code)) + " : " +
-              std::string(category.name, strnlen(category.name, sizeof category.name));
-    }
+    if (category.code[0] != '\0' && category.bornFrom <= months && months <= category.bornTo) holding = &category;
   }
-  return label;
+  return holding;
+}
+
+std::string AgeCategoryLabel(const AgeCategoriesTable& categories, int months) {
+  const AgeCategoryRecord* category = AgeCategoryHolding(categories, months);
+  if (!category) return " ";
+  return std::string(category->code, strnlen(category->code, sizeof category->code)) + " : " +
+         std::string(category->name, strnlen(category->name, sizeof category->name));
 }
 
 bool StoreTransponder(char (&field)[7], const char* text) {

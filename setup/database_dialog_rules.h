@@ -44,6 +44,8 @@ void CorrectBirthdays(DriversTable* table, int currentMonths);
 // (an empty field stays empty).
 void KeepListedValues(const TableView& table, std::size_t fieldOffset, std::size_t fieldWidth,
                       const std::vector<std::string>& listed);
+// The last age category with a code, in table order, whose range holds months, or nullptr.
+const AgeCategoryRecord* AgeCategoryHolding(const AgeCategoriesTable& categories, int months);
 // "<code> : <name>" of the last age category with a code, in table order, whose range
 // holds months, or a single blank.
 std::string AgeCategoryLabel(const AgeCategoriesTable& categories, int months);

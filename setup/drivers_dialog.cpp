@@ -52,9 +52,7 @@ void ShowAgeCategory(HWND dialog, int months) {
 }
 
 void FillCombos(HWND dialog) {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  currentMonths = (now.wYear - 1900) * 12 + (now.wMonth - 1);
+  currentMonths = CurrentMonthCount();
   clubsListed = carsListed = false;
   if (!FillCountriesCombo(GetDlgItem(dialog, 3411))) ShowError(dialog, Text::DbCountriesMissing);
   clubsListed = FillClubsCombo(GetDlgItem(dialog, 3418)) != 0;

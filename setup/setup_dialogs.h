@@ -9,5 +9,7 @@ INT_PTR CALLBACK InterfaceDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 INT_PTR CALLBACK RallyParametersDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK StageCommentDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK PenaltiesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The participants list of the current rally (RALLYEPILOTES).
+INT_PTR CALLBACK ParticipantsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // Creation data: the StageEntry* of the driver.
 INT_PTR CALLBACK DriverPenaltyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -403,6 +403,7 @@ const char* EnglishText(Text id) {
 #include "resources/en/race_engine_texts.inc"
 #include "resources/en/live_table_texts.inc"
 #include "resources/en/participants_publishing_texts.inc"
+#include "resources/en/participants_dialog_texts.inc"
   }
   return "";
 }

@@ -403,6 +403,7 @@ const char* SpanishText(Text id) {
 #include "resources/es/race_engine_texts.inc"
 #include "resources/es/live_table_texts.inc"
 #include "resources/es/participants_publishing_texts.inc"
+#include "resources/es/participants_dialog_texts.inc"
   }
   return "";
 }

@@ -403,6 +403,7 @@ const char* FrenchText(Text id) {
 #include "resources/fr/race_engine_texts.inc"
 #include "resources/fr/live_table_texts.inc"
 #include "resources/fr/participants_publishing_texts.inc"
+#include "resources/fr/participants_dialog_texts.inc"
   }
   return "";
 }

@@ -1,0 +1,33 @@
+// Driving a dialog under Wine as the operator's clicks would: the messages its controls send.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/capture.h"
+
+namespace testsupport {
+
+inline std::string ControlText(HWND dialog, int control) {
+  char text[256] = "";
+  GetDlgItemTextA(dialog, control, text, sizeof text);
+  return text;
+}
+
+// The WM_COMMAND a control sends its dialog, with that notification code.
+inline void SendCommand(HWND dialog, int control, int code = BN_CLICKED) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, control)));
+}
+
+// Opens the template modelessly, topmost so that windows of other test programs on the
+// shared desktop do not cover it, and lets it paint.
+inline HWND OpenDialogOnTop(const char* name, DLGPROC procedure) {
+  HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, nullptr, procedure, 0);
+  if (!dialog) return nullptr;
+  SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  PumpMessages();
+  return dialog;
+}
+
+}  // namespace testsupport
