@@ -213,4 +213,6 @@ enum class Text {
 #include "resources/race_engine_text_ids.inc"
   // Live table and driver penalty dialog
 #include "resources/live_table_text_ids.inc"
+  // Driver details dialog
+#include "resources/driver_details_text_ids.inc"
 };

@@ -402,6 +402,7 @@ const char* EnglishText(Text id) {
 #include "resources/en/race_screen_texts.inc"
 #include "resources/en/race_engine_texts.inc"
 #include "resources/en/live_table_texts.inc"
+#include "resources/en/driver_details_texts.inc"
   }
   return "";
 }

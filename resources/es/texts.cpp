@@ -402,6 +402,7 @@ const char* SpanishText(Text id) {
 #include "resources/es/race_screen_texts.inc"
 #include "resources/es/race_engine_texts.inc"
 #include "resources/es/live_table_texts.inc"
+#include "resources/es/driver_details_texts.inc"
   }
   return "";
 }

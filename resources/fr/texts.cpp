@@ -402,6 +402,7 @@ const char* FrenchText(Text id) {
 #include "resources/fr/race_screen_texts.inc"
 #include "resources/fr/race_engine_texts.inc"
 #include "resources/fr/live_table_texts.inc"
+#include "resources/fr/driver_details_texts.inc"
   }
   return "";
 }
