@@ -13,7 +13,7 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"CHAMPIONNATSGESTION", nullptr}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
     {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", nullptr},
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", nullptr},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
-    {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", nullptr}, {"RALLYECLASSEMENTSPECIALE", nullptr},
+    {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", nullptr},
     {"RALLYECLASSEMENTRALLYE", nullptr},
 };
 

@@ -217,4 +217,6 @@ enum class Text {
 #include "resources/participants_publishing_text_ids.inc"
   // Participants dialog
 #include "resources/participants_dialog_text_ids.inc"
+  // Driver details dialog
+#include "resources/driver_details_text_ids.inc"
 };

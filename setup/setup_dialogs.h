@@ -13,3 +13,5 @@ INT_PTR CALLBACK PenaltiesDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 INT_PTR CALLBACK ParticipantsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // Creation data: the StageEntry* of the driver.
 INT_PTR CALLBACK DriverPenaltyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The driver details of the participant that the event file's header names (RALLYEPILOTEDETAILS).
+INT_PTR CALLBACK DriverDetailsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -404,6 +404,7 @@ const char* EnglishText(Text id) {
 #include "resources/en/live_table_texts.inc"
 #include "resources/en/participants_publishing_texts.inc"
 #include "resources/en/participants_dialog_texts.inc"
+#include "resources/en/driver_details_texts.inc"
   }
   return "";
 }

@@ -404,6 +404,7 @@ const char* SpanishText(Text id) {
 #include "resources/es/live_table_texts.inc"
 #include "resources/es/participants_publishing_texts.inc"
 #include "resources/es/participants_dialog_texts.inc"
+#include "resources/es/driver_details_texts.inc"
   }
   return "";
 }

@@ -404,6 +404,7 @@ const char* FrenchText(Text id) {
 #include "resources/fr/live_table_texts.inc"
 #include "resources/fr/participants_publishing_texts.inc"
 #include "resources/fr/participants_dialog_texts.inc"
+#include "resources/fr/driver_details_texts.inc"
   }
   return "";
 }

@@ -192,6 +192,22 @@ std::vector<std::string> RightClick(HWND window, const char* capture) {
 
 void Command(HWND window, int id) { SendMessageA(window, WM_COMMAND, id, 0); }
 
+// Selecting a participant's item opens the modal driver details dialog; a timer of this
+// thread presses Escape in it. True when the dialog was shown with driverDetailsOpen set.
+bool SelectParticipantAndEscape(int node) {
+  static bool seenOpen;
+  seenOpen = false;
+  UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowA(nullptr, "Driver's details");
+    if (!dialog || seenOpen) return;
+    seenOpen = Main().driverDetailsOpen == 1;
+    PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+  });
+  SelectItem(node);
+  KillTimer(nullptr, timer);
+  return seenOpen && Main().driverDetailsOpen == 0;
+}
+
 std::string Title(HWND window) {
   char text[300] = {0};
   GetWindowTextA(window, text, sizeof text);
@@ -325,7 +341,10 @@ TEST_F(MainWindowWithEvent, EachNodeShowsItsPopupWithTheItemsTheStagesAllow) {
     ASSERT_EQ(Main().selectedNode, c.node);
     EXPECT_EQ(RightClick(window, c.capture), c.items) << c.node;
   }
-  for (int node : {13000, 14000, 14100 + 1, 11001}) {
+  // A participant's item opens the driver details instead, then the rally is selected again.
+  EXPECT_TRUE(SelectParticipantAndEscape(11001));
+  EXPECT_EQ(Main().selectedNode, 10000);
+  for (int node : {13000, 14000, 14100 + 1}) {
     SelectItem(node);
     EXPECT_TRUE(RightClick(window, "popup-none").empty()) << node << " has no popup";
   }

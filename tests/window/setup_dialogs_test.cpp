@@ -18,6 +18,7 @@
 #include "setup/setup_dialogs.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/support/capture.h"
+#include "tests/support/message_texts.h"
 
 namespace {
 
@@ -64,11 +65,7 @@ class SetupDialogWindows : public ::testing::Test {
       platform::CopyFileTo(from.c_str(), lamp);
     }
   }
-  std::vector<std::string> Seen() {
-    std::vector<std::string> seen;
-    for (const auto& message : platform::test::Messages()) seen.push_back(message.text);
-    return seen;
-  }
+  std::vector<std::string> Seen() { return testsupport::ShownMessageTexts(); }
 
   storagetest::WorkingFolder folder;
   HWND dialog = nullptr;
