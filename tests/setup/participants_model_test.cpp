@@ -13,7 +13,7 @@
 #include "race/settings_files.h"
 #include "setup/participants_model.h"
 #include "tests/race/storage_test_support.h"
-#include "tests/support/messages.h"
+#include "tests/support/message_texts.h"
 
 namespace {
 
@@ -293,7 +293,7 @@ TEST_F(ParticipantsFiles, OpeningRefreshesTeamsFromTheDriversAndStripsThePrefix)
   ASSERT_TRUE(WriteRallyFileHeader(nullptr, 10000, 1, rallies));
 
   LoadParticipantsData(nullptr, &data, 1500);
-  EXPECT_EQ(testsupport::SeenMessages(), (std::vector<std::string>{"Error : Cars database file not found",
+  EXPECT_EQ(testsupport::ShownMessageTexts(), (std::vector<std::string>{"Error : Cars database file not found",
                                               "Error : Age categories database file not found"}));
   EXPECT_EQ(data.rally, 1);
   EXPECT_EQ(data.international, 1);

@@ -21,7 +21,7 @@
 #include "tests/race/storage_test_support.h"
 #include "tests/support/capture.h"
 #include "tests/support/dialog_driving.h"
-#include "tests/support/messages.h"
+#include "tests/support/message_texts.h"
 
 namespace {
 
@@ -107,7 +107,7 @@ TEST_F(ParticipantsDialog, ValidateWritesTheHeaderAndTheThreeSections) {
   rallies[0].stageCount = 4;
   ASSERT_TRUE(WriteRallyFileHeader(nullptr, 10000, 1, rallies));
   Open();
-  EXPECT_TRUE(testsupport::SeenMessages().empty());
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty());
   EXPECT_EQ(ControlText(dialog, IDC_PARTICIPANTS_RALLY_NAME), "Spring rally");
   EXPECT_EQ(ControlText(dialog, IDC_PARTICIPANTS_COUNT), "(0)");
   EXPECT_EQ(ListNames(dialog, IDC_PARTICIPANTS_DRIVERS),
@@ -130,7 +130,7 @@ TEST_F(ParticipantsDialog, ValidateWritesTheHeaderAndTheThreeSections) {
   SendCommand(dialog, IDOK);
   EXPECT_FALSE(IsWindowVisible(dialog));
   Close();
-  EXPECT_TRUE(testsupport::SeenMessages().empty());
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty());
   int node = 0, count = 0;
   ASSERT_TRUE(ReadRallyFileHeader(&node, &count, rallies));
   EXPECT_EQ(rallies[0].stageCount, 0);
@@ -218,7 +218,7 @@ TEST_F(ParticipantsDialog, TheFrenchAndSpanishDialogsTakeTheirTexts) {
   SetActiveProfile(kFrenchBuild);
   platform::DeleteFileAt(kCarsDatabaseFile);
   Open();
-  EXPECT_EQ(testsupport::SeenMessages().size(), 1u);
+  EXPECT_EQ(testsupport::ShownMessageTexts().size(), 1u);
   char caption[64] = "";
   GetWindowTextA(dialog, caption, sizeof caption);
   EXPECT_STREQ(caption, "Liste des pilotes");
