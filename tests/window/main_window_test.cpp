@@ -16,6 +16,7 @@
 #include "race/startup.h"
 #include "race/event_file.h"
 #include "race/event_records.h"
+#include "setup/participants_dialog_ids.h"
 #include "tests/support/capture.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_event.h"
@@ -513,6 +514,34 @@ TEST_F(MainWindowWithEvent, NewLoadSaveAndSaveAsThroughTheWindow) {
   EXPECT_EQ(Label(10000), "RALLY 1");
   EXPECT_EQ(Children(10000), (std::vector<int>{11000, 13000, 14000}));
   EXPECT_TRUE(TreeView_GetItemState(EventTree(), FindTreeItem(10000), TVIS_EXPANDED) & TVIS_EXPANDED);
+}
+
+// The drivers' popup opens the participants dialog; removing one and validating rewrites the
+// event, and the tree shows the rally as the file now holds it: two drivers, no stages.
+TEST_F(MainWindowWithEvent, TheParticipantsDialogChangesTheRallyTheTreeShows) {
+  Open();
+  SelectItem(11000);
+  static bool seen;
+  seen = false;
+  UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowA(nullptr, "List of drivers");
+    if (!dialog || seen) return;
+    seen = true;
+    HWND list = GetDlgItem(dialog, IDC_PARTICIPANTS_LIST);
+    SendMessageA(list, LB_SETCURSEL, 1, 0);  // BRUNO Marc
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PARTICIPANTS_REMOVE, BN_CLICKED), 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  Command(window, kCmdListOfParticipants);
+  KillTimer(nullptr, timer);
+  ASSERT_TRUE(seen) << "the dialog opened";
+  EXPECT_EQ(HeaderRally(1).stageCount, 0);
+  EXPECT_EQ(HeaderRally(1).participantCount, 2);
+  ExpandItem(11000);
+  EXPECT_EQ(Children(11000), (std::vector<int>{11001, 11002}));
+  EXPECT_EQ(Label(11000), "Drivers (2)");
+  EXPECT_EQ(Label(11002), "COSTA Ana");
+  EXPECT_EQ(Children(14000), (std::vector<int>{14100}));
 }
 
 TEST_F(MainWindowWithEvent, NewRallyStopsAtNine) {
