@@ -56,8 +56,9 @@ using DecoderLinkLossE2E = testsupport::RaceE2E;
 
 // The keep-alive goes every 400 ms and the reconnection every 4,500 ms, each at the first
 // race tick after its time: a measured interval may be longer by the longest gap between
-// two race ticks, and what the simulator logs may lag by the relay between the pseudo-
-// terminals (15 ms on a busy machine).
+// two race ticks. The simulator sees each attempt after the port was opened and the request
+// relayed between the pseudo-terminals, which may take up to 30 ms more or less from one
+// attempt to the next on a busy machine.
 TEST_F(DecoderLinkLossE2E, ALostZL2IsDeclaredAfterTwoFailedKeepAlivesSoughtEvery4500MsAndTimesPassesAgainOnceBack) {
   // ALBERT leaves before the cable is pulled (6 s) and finishes once the decoder is back;
   // the others are released during the outage and leave afterwards. The decoder is mute
@@ -102,7 +103,7 @@ TEST_F(DecoderLinkLossE2E, ALostZL2IsDeclaredAfterTwoFailedKeepAlivesSoughtEvery
   testsupport::TickGaps after = RunUntilStageEnds(60000);
   ASSERT_EQ(Main().timing.stageState, 3) << "every driver finished once the decoder was back";
   const double longestGap = std::max({before.longestMs, outage.longestMs, after.longestMs});
-  constexpr double kRelayMs = 15;
+  constexpr double kOpenAndRelayMs = 30;
 
   // Two keep-alives that could not be written, 400 ms apart, declared the loss; the time
   // in the message is cut to tenths.
@@ -119,8 +120,8 @@ TEST_F(DecoderLinkLossE2E, ALostZL2IsDeclaredAfterTwoFailedKeepAlivesSoughtEvery
   attempts.push_back(answered.back());
   ASSERT_EQ(attempts.size(), 4u) << log;
   for (std::size_t i = 1; i < attempts.size(); ++i) {
-    EXPECT_GT(attempts[i] - attempts[i - 1], 4500 - kRelayMs) << "attempt " << i;
-    EXPECT_LT(attempts[i] - attempts[i - 1], 4500 + longestGap + kRelayMs) << "attempt " << i;
+    EXPECT_GT(attempts[i] - attempts[i - 1], 4500 - kOpenAndRelayMs) << "attempt " << i;
+    EXPECT_LT(attempts[i] - attempts[i - 1], 4500 + longestGap + kOpenAndRelayMs) << "attempt " << i;
   }
 
   // Each failed attempt told the operator, the return too; LinkLog never passed its 119
