@@ -1,6 +1,7 @@
 #include "race/main_window_paint.h"
 
 #include "race/main_state.h"
+#include "race/race_engine.h"
 #include "race/race_screen.h"
 #include "race/race_screen_layout.h"
 
@@ -50,11 +51,12 @@ void PaintMainWindow(HWND window) {
   input.entryCount = s.timing.entryCount;
   input.stageTitle = s.stageTitleText;
   input.maximumStartTimeText = s.maximumStartTimeText;
-  input.startCountdownText = s.intervalText;
+  CountdownPanelTexts countdowns = RaceScreenCountdownTexts(s, RaceEngine());
+  input.startCountdownText = countdowns.startCountdown;
   input.stageClockText = s.timing.clock.elapsedText;
-  input.restartMinutesText = "";
-  input.restartCountdownText = "";
-  input.restartElapsed = 0;
+  input.restartMinutesText = countdowns.restMinutes;
+  input.restartCountdownText = countdowns.restState;
+  input.restartElapsed = countdowns.restElapsed;
   input.penalties = s.eventPenalties;
   input.lateStartEnabled = s.lateStart.enabled;
   input.lateStartEnabled2 = s.lateStart.enabled2;

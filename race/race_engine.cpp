@@ -279,6 +279,16 @@ int StageElapsedMs(const MainState& s) {
   return ClampToTime(std::int64_t{TickDifference(s.timing.startTick, platform::TickCount())} + s.timing.keptElapsed);
 }
 
+CountdownPanelTexts RaceScreenCountdownTexts(const MainState& s, const RaceEngineState& engine) {
+  CountdownPanelTexts texts = {};
+  bool counting = s.timing.timing == 1 && s.parameters.startInterval > 0;
+  texts.startCountdown = counting ? engine.countdown.countdownText : s.intervalText;
+  texts.restMinutes = engine.rest.restText;
+  texts.restState = engine.rest.restStateText;
+  texts.restElapsed = engine.rest.restElapsed;
+  return texts;
+}
+
 void MatchPass(MainState& s, RaceEngineState& engine, RaceEngineHost& host, const PassFrame& pass,
                DecoderModel model, std::int64_t counter) {
   const int minimumGap = s.parameters.minimumLapTime * 1000;

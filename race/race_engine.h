@@ -95,3 +95,14 @@ bool PublishLiveResults(MainState& state, RaceEngineHost& host);
 
 // The elapsed stage time from startTick and keptElapsed.
 int StageElapsedMs(const MainState& state);
+
+// What the countdown and rest panels of the race screen show: the running start countdown
+// while a stage with a start interval is timed (the start interval otherwise), and the rest
+// between stages as its countdown left it (empty once Start has ended it).
+struct CountdownPanelTexts {
+  const char* startCountdown;
+  const char* restMinutes;
+  const char* restState;
+  int restElapsed;  // 0 counting, 1 elapsed
+};
+CountdownPanelTexts RaceScreenCountdownTexts(const MainState& state, const RaceEngineState& engine);

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -35,21 +34,23 @@
 #include "results/ftp_upload.h"
 #include "results/web_publishing.h"
 #include "tests/support/decoder_simulator_process.h"
-#include "tests/support/local_ftp_server.h"
+#include "tests/support/race_e2e.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_event.h"
 
 namespace {
 
+using testsupport::LocalFtpServer;
+using testsupport::ScenarioPass;
 using testsupport::Simulator;
-using testsupport::TempFolder;
 
 const char* const kNames[] = {"ALBERT Jean", "BRUNO Marc",  "COSTA Ana",    "DUBOIS Luc",  "EVANS Tom",
                               "FABRE Lea",   "GARCIA Pablo", "HOFFMANN Eva", "IVANOV Oleg", "JANSEN Piet"};
 constexpr int kDrivers = 10;
 int Transponder(int driver) { return 23101 + driver; }
+constexpr int kFtpPort = 21718;
 
-void WriteEvent(const std::string& path, int interval) {
+testsupport::TestEvent Event(int interval) {
   testsupport::TestEvent event;
   event.rallyName = "DEMO";
   event.drivers = kNames;
@@ -58,110 +59,15 @@ void WriteEvent(const std::string& path, int interval) {
   event.firstTransponder = Transponder(0);
   event.transponderFormat = "%06d";
   event.interval = interval;
-  ASSERT_TRUE(testsupport::WriteTestEvent(event));
-  ASSERT_TRUE(CopyFileA(kRallyFilePath, path.c_str(), FALSE));
+  return event;
 }
 
-void LoadEvent(HWND window, const std::string& path) {
-  platform::test::QueueFileDialogAnswer(path);
-  platform::test::QueueMessageAnswer(platform::kIdNo);  // do not save the current event
-  SendMessageA(window, WM_COMMAND, kCmdLoadEvent, 0);
-}
-
-struct Pass {
-  int ms;
-  int transponder;
-};
-
-// The scenario lines "<ms> <transponder>" of a simulator file.
-std::vector<Pass> ReadScenario(const std::string& path) {
-  std::vector<Pass> passes;
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) {
-    Pass p = {};
-    if (std::sscanf(line.c_str(), "%d %d", &p.ms, &p.transponder) == 2) passes.push_back(p);
-  }
-  return passes;
-}
-
-constexpr int kFtpPort = 21718;
-
-// Live results of the event "Demo" of the championship "Cup" go to the local server.
-void PublishTo(const testsupport::TempFolder& folder, const testsupport::LocalFtpServer& server) {
-  server.WriteServerFile(folder.path());
-  // The upload writes into the event's folder; it does not make it.
-  server.MakeFolder("public_html/VellgrinRally/Cup/Demo");
-  Main().web.connected = 1;
-  Main().web.publishingActive = 1;
-  std::strcpy(Main().web.championship, "Cup");
-  std::strcpy(Main().web.eventFolder, "Demo");
-}
-
-class RaceEngineE2E : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetActiveProfile(kEnglishBuild);
-    platform::test::SetProgramFolder(folder.path());
-    ASSERT_TRUE(testsupport::CopyTestData(folder.path()));
-    saved = platform::CurrentFolder();
-    // A program starts once per process: the link it knew in an earlier test is forgotten.
-    RaceEngine().link = DecoderLinkState{};
-  }
-  void TearDown() override {
-    if (window && IsWindow(window)) {
-      // Closing is refused while timing.
-      if (Main().timing.timing == 1) SendMessageA(window, WM_COMMAND, kPauseButton, 0);
-      Main().timing.timing = 0;
-      platform::test::QueueMessageAnswer(platform::kIdNo);
-      SendMessageA(window, WM_CLOSE, 0, 0);
-      MSG m;
-      while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    }
-    CloseSerialPort();
-    UnregisterClassA("classeF", GetModuleHandleA(nullptr));
-    platform::SetCurrentFolder(saved.c_str());
-  }
-  void Pump(DWORD ms) {
-    DWORD begin = GetTickCount();
-    MSG m;
-    while (GetTickCount() - begin < ms) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-      while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    }
-  }
-  // Pumps the window's messages until the stage has finished or timeoutMs has passed, and
-  // returns the longest gap between two race ticks (ms).
-  double RunUntilStageEnds(DWORD timeoutMs) {
-    LARGE_INTEGER frequency, last = {}, now;
-    QueryPerformanceFrequency(&frequency);
-    double longest = 0;
-    DWORD begin = GetTickCount();
-    while (Main().timing.stageState != 3 && GetTickCount() - begin < timeoutMs) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      MSG m;
-      while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (m.message == WM_TIMER && m.hwnd == window && m.wParam == kRaceTimerId) {
-          QueryPerformanceCounter(&now);
-          if (last.QuadPart) longest = std::max(longest, (now.QuadPart - last.QuadPart) * 1000.0 / frequency.QuadPart);
-          last = now;
-        }
-        TranslateMessage(&m);
-        DispatchMessageA(&m);
-      }
-    }
-    return longest;
-  }
-
-  TempFolder folder;
-  std::string saved;
-  HWND window = nullptr;
-};
+using RaceEngineE2E = testsupport::RaceE2E;
 
 TEST_F(RaceEngineE2E, AZL2StageIsTimedToTheMillisecondRankedAndSaved) {
   // Driver i is released about 3 (i + 1) s after Start, crosses the start line 1.2 s and a
   // few odd milliseconds later and finishes 4 to 9.6 s after that, every time different.
-  std::vector<Pass> passes;
+  std::vector<ScenarioPass> passes;
   std::map<int, int> expected;  // transponder -> stage time (ms)
   for (int i = 0; i < kDrivers; ++i) {
     int start = 3000 * (i + 1) + 1200 + 37 * i;
@@ -170,27 +76,16 @@ TEST_F(RaceEngineE2E, AZL2StageIsTimedToTheMillisecondRankedAndSaved) {
     passes.push_back({start + time, Transponder(i)});
     expected[Transponder(i)] = time;
   }
-  std::sort(passes.begin(), passes.end(), [](const Pass& a, const Pass& b) { return a.ms < b.ms; });
   std::string scenario = folder / "scenario.txt";
-  {
-    std::ofstream out(scenario);
-    for (const Pass& p : passes) out << p.ms << ' ' << p.transponder << '\n';
-  }
+  testsupport::WriteScenario(scenario, passes);
   const std::string port = std::getenv("VELLGRIN_COM_PROGRAM");
   testsupport::WriteBytes(folder / "RéglagesInterface2.rg", port + "\t1\tVellgrinZL2\r\n");
   Simulator simulator(folder, "--model zl2 --exit-after 120000 --scenario \"" + scenario + "\"");
-  testsupport::LocalFtpServer ftp(kFtpPort);
+  LocalFtpServer ftp(kFtpPort);
   ASSERT_TRUE(ftp.Start());
 
-  window = StartProgram(GetModuleHandleA(nullptr));
-  ASSERT_NE(window, nullptr);
+  StartWithEvent(Event(3));
   PublishTo(folder, ftp);
-  std::string event = folder / "event.rall";
-  WriteEvent(event, 3);
-  LoadEvent(window, event);
-  SelectItem(13101);
-  ASSERT_STREQ(Main().stage.title, "CourseRallye1ES1");
-  ASSERT_EQ(Main().timing.entryCount, kDrivers);
   platform::test::ClearMessages();
   platform::test::ClearSounds();
   // The first ticks read the link settings that start-up wrote.
@@ -198,7 +93,7 @@ TEST_F(RaceEngineE2E, AZL2StageIsTimedToTheMillisecondRankedAndSaved) {
 
   SendMessageA(window, WM_COMMAND, kStartButton, 0);
   ASSERT_EQ(Main().timing.timing, 1) << "the decoder acknowledged the clock reset";
-  double longestGap = RunUntilStageEnds(90000);
+  double longestGap = RunUntilStageEnds(90000).longestMs;
   std::printf("longest gap between two race ticks: %.1f ms\n", longestGap);
   ASSERT_EQ(Main().timing.stageState, 3) << "the stage finished by itself";
   for (const auto& m : platform::test::Messages()) ADD_FAILURE() << "unexpected box: " << m.text;
@@ -244,7 +139,7 @@ TEST_F(RaceEngineE2E, AZL2StageIsTimedToTheMillisecondRankedAndSaved) {
   std::string live;
   ASSERT_TRUE(ReadUploadContent((folder / "WebResults/Live.txt").c_str(), &live));
   EXPECT_NE(live.find(kNames[0]), std::string::npos);
-  EXPECT_EQ(testsupport::ReadBytes(ftp.Path("public_html/VellgrinRally/Cup/Demo/RallyLive.txt")), live);
+  EXPECT_EQ(testsupport::ReadBytes(ftp.Path(testsupport::kRemoteLiveFile)), live);
 }
 
 }  // namespace
@@ -274,43 +169,33 @@ TEST_F(RaceEngineE2E, AZL1StageIsTimedWithinATickOfTheTrueCrossings) {
   // A ZL1 gets no clock reset: the scenario runs from the simulator's start, and the
   // stage is started within the first kLead ms of it.
   constexpr int kLead = 4000;
-  std::vector<Pass> passes;
+  std::vector<ScenarioPass> passes;
   for (int i = 0; i < kDrivers; ++i) {
     int start = kLead + 3000 * (i + 1) + 1200 + 37 * i;
     int time = 4000 + 613 * (i * 7 % 10) + i;
     passes.push_back({start, Transponder(i)});
     passes.push_back({start + time, Transponder(i)});
   }
-  std::sort(passes.begin(), passes.end(), [](const Pass& a, const Pass& b) { return a.ms < b.ms; });
   std::string scenario = folder / "scenario.txt";
-  {
-    std::ofstream out(scenario);
-    for (const Pass& p : passes) out << p.ms << ' ' << p.transponder << '\n';
-  }
+  testsupport::WriteScenario(scenario, passes);
   const std::string port = std::getenv("VELLGRIN_COM_PROGRAM");
   testsupport::WriteBytes(folder / "RéglagesInterface2.rg", port + "\t1\tVellgrin\r\n");
   DWORD simulatorStart = GetTickCount();
   Simulator simulator(folder, "--model zl1 --exit-after 120000 --scenario \"" + scenario + "\"");
   // Live results are published to a server that has gone: the uploads fail on their own
   // thread and the ticks go on.
-  testsupport::LocalFtpServer ftp(kFtpPort);
+  LocalFtpServer ftp(kFtpPort);
   ASSERT_TRUE(ftp.Start());
   ftp.Stop();
 
-  window = StartProgram(GetModuleHandleA(nullptr));
-  ASSERT_NE(window, nullptr);
+  StartWithEvent(Event(3));
   PublishTo(folder, ftp);
-  std::string event = folder / "event.rall";
-  WriteEvent(event, 3);
-  LoadEvent(window, event);
-  SelectItem(13101);
-  ASSERT_EQ(Main().timing.entryCount, kDrivers);
   platform::test::ClearMessages();
   Pump(300);
   SendMessageA(window, WM_COMMAND, kStartButton, 0);
   ASSERT_EQ(Main().timing.timing, 1);
   ASSERT_LT(GetTickCount() - simulatorStart, static_cast<DWORD>(kLead - 500)) << "started too late for the scenario";
-  double longestGap = RunUntilStageEnds(90000);
+  double longestGap = RunUntilStageEnds(90000).longestMs;
   ASSERT_EQ(Main().timing.stageState, 3) << "the stage finished by itself";
   DrainLiveUploads();
   Pump(200);  // the failure comes back to the window as a message
@@ -344,20 +229,20 @@ TEST_F(RaceEngineE2E, AZL1StageIsTimedWithinATickOfTheTrueCrossings) {
 TEST_F(RaceEngineE2E, TheDemonstrationEventLoadsAndItsScenarioFitsItsStartOrder) {
   window = StartProgram(GetModuleHandleA(nullptr));
   ASSERT_NE(window, nullptr);
-  LoadEvent(window, folder / "Demo/DemoRallye.rall");
+  LoadEvent(folder / "Demo/DemoRallye.rall");
   SelectItem(13101);
   ASSERT_STREQ(Main().stage.title, "CourseRallye1ES1");
   ASSERT_EQ(Main().timing.entryCount, kDrivers);
   EXPECT_EQ(Main().parameters.startType, kStandardStart);
   const int interval = Main().parameters.startInterval;
   EXPECT_EQ(interval, 10);
-  std::vector<Pass> passes = ReadScenario(folder / "Demo/demo-zl2.txt");
+  std::vector<ScenarioPass> passes = testsupport::ReadScenario(folder / "Demo/demo-zl2.txt");
   EXPECT_EQ(passes.size(), 2u * kDrivers);
   for (int i = 0; i < kDrivers; ++i) {
     const StageEntry& e = Main().entries[i];
     ASSERT_EQ(std::strlen(e.transponder), 6u) << e.name;
     std::vector<int> times;
-    for (const Pass& p : passes)
+    for (const ScenarioPass& p : passes)
       if (p.transponder == std::atoi(e.transponder)) times.push_back(p.ms);
     ASSERT_EQ(times.size(), 2u) << e.name << ": a start and a finish";
     // Released (i + 1) intervals after Start; a second later leaves room for the ticks.

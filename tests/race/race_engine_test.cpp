@@ -438,6 +438,32 @@ TEST_F(RaceEngineTest, RestOf45MinutesStartsWith30) {
   EXPECT_STREQ(e.rest.restStateText, "29:01 before start");  // the second under way counts
 }
 
+TEST_F(RaceEngineTest, TheRaceScreenShowsTheRunningCountdownAndTheRest) {
+  s.parameters.startInterval = 5;
+  s.parameters.rest = 1;
+  std::snprintf(s.intervalText, sizeof s.intervalText, "5s");
+  CountdownPanelTexts shown = RaceScreenCountdownTexts(s, e);
+  EXPECT_STREQ(shown.startCountdown, "5s");
+  EXPECT_STREQ(shown.restState, "");
+  ASSERT_EQ(StartStage(s, e, port, host), StartOutcome::Started);
+  Tick(55);  // 1.1 s
+  EXPECT_STREQ(RaceScreenCountdownTexts(s, e).startCountdown, "4s");
+  PauseStage(s, e, host);
+  Tick(60);  // 1.2 s of rest
+  shown = RaceScreenCountdownTexts(s, e);
+  EXPECT_STREQ(shown.startCountdown, "5s");
+  EXPECT_STREQ(shown.restMinutes, "1:00");
+  EXPECT_STREQ(shown.restState, "0:59 before start");
+  EXPECT_EQ(shown.restElapsed, 0);
+  Tick(62 * 50);  // the minute and the second under way are over
+  EXPECT_EQ(RaceScreenCountdownTexts(s, e).restElapsed, 1);
+  StartStage(s, e, port, host);
+  shown = RaceScreenCountdownTexts(s, e);
+  EXPECT_STREQ(shown.startCountdown, "5s");
+  EXPECT_STREQ(shown.restMinutes, "");
+  EXPECT_STREQ(shown.restState, "");
+}
+
 TEST(RestState, OverrunTextsStayWithinTheirField) {
   SetActiveProfile(kEnglishBuild);
   RestDelayCountdown rest = {};

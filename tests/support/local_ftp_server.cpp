@@ -23,11 +23,17 @@ bool LocalFtpServer::Start() {
   return Run("start " + root_ + " " + std::to_string(port_) + " racer pw") && WaitFor(".ready", true);
 }
 
+bool LocalFtpServer::StartMute() {
+  return Run("start-mute " + root_ + " " + std::to_string(port_)) && WaitFor(".ready", true);
+}
+
 void LocalFtpServer::Stop() {
   if (Run("stop " + root_)) WaitFor(".pid", false);
 }
 
 std::string LocalFtpServer::Path(const std::string& relative) const { return HostPath(root_ + "/" + relative); }
+
+std::string LocalFtpServer::Log() const { return ReadBytes(HostPath(root_ + ".log")); }
 
 void LocalFtpServer::MakeFolder(const std::string& relative) const {
   std::filesystem::create_directories(std::filesystem::u8path(Path(relative)));

@@ -1,5 +1,6 @@
 // The local FTP server of tests/support/local-ftp-server, serving a folder under /tmp with
-// the account "racer" / "pw", started and stopped by the test that needs it.
+// the account "racer" / "pw", started and stopped by the test that needs it: a real FTP
+// server (Start), or a stand-in that accepts connections and never says a word (StartMute).
 #pragma once
 
 #include <string>
@@ -15,6 +16,7 @@ class LocalFtpServer {
   LocalFtpServer& operator=(const LocalFtpServer&) = delete;
 
   bool Start();
+  bool StartMute();
   void Stop();
   int port() const { return port_; }
   // A file or folder under the served folder, as the test reads it.
@@ -23,6 +25,8 @@ class LocalFtpServer {
   void MakeFolder(const std::string& relative) const;
   // Points the program folder at this server: its "WebResults/ServeurFtp.txt".
   void WriteServerFile(const std::string& programFolder) const;
+  // What the server logged so far.
+  std::string Log() const;
 
  private:
   bool WaitFor(const char* suffix, bool exists) const;

@@ -35,7 +35,7 @@ bool WriteTestEvent(const TestEvent& event) {
   SectionBody participants, start, parameters, type;
   AddParticipantsBody(participants, people);
   AddStartOrderBody(start, 0, kDefaultStartOrderLabel, order);
-  const int values[3] = {event.interval, 0, 2};
+  const int values[3] = {event.interval, event.rest, event.minimumLapTime};
   AddNumbersLine(parameters, values, 3);
   AddNumbersLine(type, &event.startType, 1);
   bool ok = WriteSection(kParticipantsKey, 18220, participants) && WriteSection(kStartOrderKey, 4000, start) &&

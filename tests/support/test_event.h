@@ -13,6 +13,8 @@ struct TestEvent {
   int firstTransponder = 1001;
   const char* transponderFormat = "%d";
   int interval = 30;  // seconds between two starts
+  int rest = 0;       // minutes between two special stages
+  int minimumLapTime = 2;  // seconds between two accepted passes
   int startType = kStandardStart;
   int stageCount = 1;
 };

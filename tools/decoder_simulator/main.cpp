@@ -171,8 +171,9 @@ HANDLE OpenPort(const std::string& name, std::string* error) {
 
 class Decoder {
  public:
-  Decoder(HANDLE port, Simulation* simulation, EventLog* log)
-      : port_(port), simulation_(simulation), log_(log) {}
+  Decoder(HANDLE port, const std::string& portName, Simulation* simulation, EventLog* log)
+      : port_(port), portName_(portName), simulation_(simulation), log_(log) {}
+  HANDLE Port() const { return port_; }
 
   bool SetReadWait(DWORD ms) {
     if (ms == readWaitMs_) return true;
@@ -215,8 +216,14 @@ class Decoder {
     for (const decoder_sim::Event& event : events) log_->Line(event.atUs, event.text);
   }
 
-  // Waits up to the next scheduled moment for bytes; answers what came at once.
+  // Waits up to the next scheduled moment for bytes; answers what came at once. Without a
+  // line (the cable was pulled) it tries to open the port again now and then; the clock and
+  // the schedule run on meanwhile, and what falls due is lost as on a real line.
   void ReadAndAnswer() {
+    if (port_ == INVALID_HANDLE_VALUE) {
+      Reopen();
+      return;
+    }
     std::int64_t now = NowUs();
     std::int64_t wake = simulation_->NextWakeUs();
     DWORD waitMs = kMaxReadWaitMs;
@@ -231,8 +238,8 @@ class Decoder {
     }
     unsigned char buffer[kReadBlockSize];
     DWORD n = 0;
-    if (!ReadFile(port_, buffer, sizeof buffer, &n, nullptr)) {
-      ReportOnce(LastErrorText("ReadFile on", "the port"));
+    if (!ReadFile(port_, buffer, sizeof buffer, &n, nullptr) || (n == 0 && LineHungUp())) {
+      LoseLine();
       Sleep(waitMs);
       return;
     }
@@ -243,6 +250,32 @@ class Decoder {
   }
 
  private:
+  // A hung-up terminal reads as empty; asking for the line's status fails.
+  bool LineHungUp() {
+    DWORD errors = 0;
+    COMSTAT status;
+    return !ClearCommError(port_, &errors, &status);
+  }
+
+  void LoseLine() {
+    log_->Line(NowUs(), LastErrorText("line lost: reading", portName_));
+    CloseHandle(port_);
+    port_ = INVALID_HANDLE_VALUE;
+    readWaitMs_ = 0;
+  }
+
+  void Reopen() {
+    constexpr DWORD kRetryMs = 50;
+    std::string error;
+    HANDLE port = OpenPort(portName_, &error);
+    if (port == INVALID_HANDLE_VALUE) {
+      Sleep(kRetryMs);
+      return;
+    }
+    port_ = port;
+    log_->Line(NowUs(), "line back port=" + portName_);
+  }
+
   void ReportOnce(const std::string& text) {
     if (reported_) return;
     reported_ = true;
@@ -250,6 +283,7 @@ class Decoder {
   }
 
   HANDLE port_;
+  std::string portName_;
   Simulation* simulation_;
   EventLog* log_;
   DWORD readWaitMs_ = 0;
@@ -318,7 +352,7 @@ int main(int argc, char** argv) {
   const std::int64_t readyUs = NowUs();
   Simulation simulation(options.model, scenario, options.splitOffsets, options.splitGapMs,
                         readyUs);
-  Decoder decoder(port, &simulation, &log);
+  Decoder decoder(port, options.port, &simulation, &log);
   {
     char text[256];
     std::snprintf(text, sizeof text, "start model=%s port=%s scenario-entries=%zu interactive=%d",
@@ -367,7 +401,7 @@ int main(int argc, char** argv) {
     decoder.ReadAndAnswer();
   }
   log.Line(NowUs(), std::string("exit reason=") + reason);
-  CloseHandle(port);
+  if (decoder.Port() != INVALID_HANDLE_VALUE) CloseHandle(decoder.Port());
   timeEndPeriod(1);
   return 0;
 }
