@@ -211,7 +211,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       CreateMainWindowContents(window);
       return 0;
     case WM_SIZE:
-      if (HWND tree = EventTree()) MoveWindow(tree, 10, 54, 190, HIWORD(lParam) - 80, TRUE);
+      if (HWND tree = EventTree())
+        MoveWindow(tree, 10, kEventTreeTop, 190, EventTreeHeight(HIWORD(lParam), GetSystemMetrics(SM_CYSCREEN)), TRUE);
       return 0;
     case WM_PAINT:
       PaintMainWindow(window);

@@ -1,5 +1,6 @@
 #include "race/race_screen_layout.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -210,4 +211,9 @@ int RestartDelayColour(int elapsed) {
   if (elapsed == 0) return MakeColour(0, 150, 0);
   if (elapsed == 1) return MakeColour(150, 0, 0);
   return 0;
+}
+
+int EventTreeHeight(int clientHeight, int screenHeight) {
+  const int aboveRestPanel = screenHeight - 110 - 2 - kEventTreeTop;  // the panel's top, less a gap
+  return std::max(0, std::min(clientHeight - 80, aboveRestPanel));
 }

@@ -50,6 +50,12 @@ LiveColumnOffsets ComputeLiveColumnOffsets(const int columnWidths[kLiveColumnCou
 // a * b / c on 64 bits, kept within int.
 int ScaleDesign(long long a, long long b, long long c);
 
+// The event tree's place in the left column: x 10, y 54, width 190, down to 80 pixels above
+// the client's bottom, but never over the restart-delay texts below it in the same column
+// (a maximised window on a screen without a taskbar is tall enough to cover them).
+inline constexpr int kEventTreeTop = 54;
+int EventTreeHeight(int clientHeight, int screenHeight);
+
 RaceScreenLayout ComputeRaceScreenLayout(int screenWidth, int screenHeight,
                                          const int columnWidths[kLiveColumnCount], int startTimeColumnWidth,
                                          const RaceRowMetrics& rows);

@@ -52,6 +52,16 @@ TEST(RaceScreenLayout, TenRectanglesScaleTo1920x1080WithTheDivisionLast) {
   EXPECT_EQ(Rect(l.startTypeArea), "218,78,680,132");
 }
 
+// Under a taskbar the client ends above the rest panel and the tree takes its full height;
+// a taller client stops the tree above the panel (at H - 110), which stays visible.
+TEST(RaceScreenLayout, TheEventTreeNeverCoversTheRestartDelayTexts) {
+  EXPECT_EQ(EventTreeHeight(800, 900), 800 - 80);
+  EXPECT_EQ(EventTreeHeight(860, 900), 900 - 110 - 2 - 54);
+  EXPECT_EQ(EventTreeHeight(1040, 1080), 1080 - 110 - 2 - 54);
+  EXPECT_LE(54 + EventTreeHeight(860, 900), Layout(1600, 900).restartDelayPanel.top);
+  EXPECT_EQ(EventTreeHeight(40, 900), 0);
+}
+
 TEST(RaceScreenLayout, RowsAndTheirTextsFollowTheRowHeightOnTheScreen) {
   RaceScreenLayout l = Layout(1920, 1080);
   // Row 2 of a 30-unit row: 60 design units below the results top, texts 2 units lower.
