@@ -58,19 +58,25 @@ void UseDecoder(const testsupport::TempFolder& folder, const char* name) {
 class RaceControlsE2E : public testsupport::RaceE2E {
  protected:
   // Starts the stage; the first ticks have read the link settings that start-up wrote.
+  // startCommandMs: how long Start took (the decoder's clock reset and the first schedule
+  // both fall within it).
   void Start() {
     platform::test::ClearMessages();
     Pump(300);
+    DWORD before = GetTickCount();
     SendMessageA(window, WM_COMMAND, kStartButton, 0);
+    startCommandMs = GetTickCount() - before;
     ASSERT_EQ(Main().timing.timing, 1) << "the stage started";
   }
+  DWORD startCommandMs = 0;
 };
 
 // Each start is scheduled one interval after the previous driver's crossing; a driver is
 // armed 5 s before his scheduled start. A start time is read from the tick count when the
 // pass is handled, so each start offset is off by the difference of two such delays: at
 // most the longest gap between two race ticks, the 11-byte frame on the line and the relay
-// between the pseudo-terminals (15 ms on a busy machine), plus the clock reset's 10 ms.
+// between the pseudo-terminals (15 ms on a busy machine), plus the clock reset's 10 ms and,
+// for the first driver, whatever the Start command itself took on a loaded machine.
 TEST_F(RaceControlsE2E, AWrcStartMarksTheEarlyAndTheLateStarterAndTimesFromTheScheduledStart) {
   // The late start begins above 2 s (marker 1; enabled, enabled2, critical delay).
   testsupport::WriteBytes(folder / kLateStartPenaltyFile, "1\t\r\n1\t1\t2\t\r\n");
@@ -103,23 +109,24 @@ TEST_F(RaceControlsE2E, AWrcStartMarksTheEarlyAndTheLateStarterAndTimesFromTheSc
   for (const auto& m : platform::test::Messages()) ADD_FAILURE() << "unexpected box: " << m.text;
 
   const double frameMs = 11 * 10 * 1000.0 / 9600;
-  const double allowance = longestGap + frameMs + 15 + 10;
+  const double allowance = longestGap + frameMs + 15 + 10 + startCommandMs;
   for (int i = 0; i < kDrivers; ++i) {
     const StageEntry& e = Main().entries[i];
     SCOPED_TRACE(e.name);
     // The mark is only a mark: everybody finished, nobody got a penalty.
     EXPECT_EQ(e.state, kEntryFinished);
     EXPECT_NEAR(e.startOffset, expectedOffsets[i], allowance);
-    EXPECT_EQ(e.lateStart, expectedOffsets[i] < 0 || expectedOffsets[i] > 2000 ? 1 : 0);
+    // The mark follows the offset as measured (an early start, or later than 2 s).
+    EXPECT_EQ(e.lateStart, e.startOffset < 0 || e.startOffset > 2000 ? 1 : 0);
     EXPECT_EQ(Main().display[i].lateStart, e.lateStart);
     // A late starter's delay counts in his time; an early starter gains nothing.
     EXPECT_EQ(e.time, raceTimes[i] + std::max(e.startOffset, 0));
   }
   EXPECT_EQ(std::string(Main().display[1].startOffsetText).rfind("- 0:0", 0), 0u) << Main().display[1].startOffsetText;
   EXPECT_EQ(std::string(Main().display[2].startOffsetText).rfind("0:03.", 0), 0u) << Main().display[2].startOffsetText;
-  std::printf("WRC: start offsets %d, %d, %d, %d ms; longest gap between two race ticks %.1f ms\n",
+  std::printf("WRC: start offsets %d, %d, %d, %d ms; longest gap between two race ticks %.1f ms; Start took %lu ms\n",
               Main().entries[0].startOffset, Main().entries[1].startOffset, Main().entries[2].startOffset,
-              Main().entries[3].startOffset, longestGap);
+              Main().entries[3].startOffset, longestGap, static_cast<unsigned long>(startCommandMs));
 }
 
 // The rest text read at a refresh: "<minutes>:<seconds> before start" of what remains.

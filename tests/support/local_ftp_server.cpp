@@ -10,7 +10,11 @@
 namespace testsupport {
 
 LocalFtpServer::LocalFtpServer(int port)
-    : port_(port), root_("/tmp/vellgrin-ftp-" + std::to_string(GetCurrentProcessId())) {}
+    // Wine's process ids are small and repeat across Wine prefixes: the port and the time
+    // keep two test runs on one machine out of each other's folders.
+    : port_(port),
+      root_("/tmp/vellgrin-ftp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(port) + "-" +
+            std::to_string(GetTickCount())) {}
 
 LocalFtpServer::~LocalFtpServer() {
   Stop();
