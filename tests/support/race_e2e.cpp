@@ -178,15 +178,31 @@ double StallProbe::LongestStallMs() const { return InterlockedCompareExchange(co
 
 DWORD WINAPI StallProbe::Run(void* self) {
   StallProbe* probe = static_cast<StallProbe*>(self);
-  LARGE_INTEGER frequency, before, after;
+  LARGE_INTEGER frequency, before, after, lastTimer;
   QueryPerformanceFrequency(&frequency);
+  auto elapsedUs = [&](const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    return static_cast<LONG>((to.QuadPart - from.QuadPart) * 1000000 / frequency.QuadPart);
+  };
+  auto record = [&](LONG us) {
+    if (us > probe->longestUs_) InterlockedExchange(&probe->longestUs_, us);
+  };
+  constexpr UINT kPeriodMs = 20;
+  MSG message;
+  PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // this thread's message queue
+  UINT_PTR timer = SetTimer(nullptr, 0, kPeriodMs, nullptr);
+  QueryPerformanceCounter(&lastTimer);
   while (!InterlockedCompareExchange(&probe->stop_, 0, 0)) {
     QueryPerformanceCounter(&before);
     Sleep(1);
     QueryPerformanceCounter(&after);
-    LONG us = static_cast<LONG>((after.QuadPart - before.QuadPart) * 1000000 / frequency.QuadPart);
-    if (us > probe->longestUs_) InterlockedExchange(&probe->longestUs_, us);
+    record(elapsedUs(before, after));
+    while (PeekMessageA(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+      QueryPerformanceCounter(&after);
+      record(elapsedUs(lastTimer, after) - static_cast<LONG>(kPeriodMs) * 1000);
+      lastTimer = after;
+    }
   }
+  KillTimer(nullptr, timer);
   return 0;
 }
 

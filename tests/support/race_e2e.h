@@ -73,9 +73,12 @@ class RaceE2E : public ::testing::Test {
   HWND window = nullptr;
 };
 
-// The longest that this process was kept from running during a stretch of time: a thread
-// that asks for 1 ms sleeps measures each oversleep. A tick of the race timer that comes
-// late by that much was late for the machine, not for the program.
+// The longest that this process was kept from running during a stretch of time, seen from
+// a thread of its own that never touches the program: it asks for 1 ms sleeps and keeps a
+// 20 ms timer of its own, as the race timer is, and measures each oversleep and each timer
+// message's lateness (under Wine a timer message also waits for the shared wineserver, which
+// the other test programs keep busy). A race tick that comes late by that much was late for
+// the machine, not for the program.
 class StallProbe {
  public:
   StallProbe();
