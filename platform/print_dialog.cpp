@@ -1,5 +1,8 @@
 #include "platform/print_dialog.h"
 
+#include <string>
+
+#include "platform/folders.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -19,7 +22,13 @@ Interception& State() {
 
 bool ChoosePrinter(WindowHandle owner, PrinterChoice* choice) {
   Interception& state = State();
-  if (!state.on) return system::ChoosePrinter(owner, choice);
+  if (!state.on) {
+    // As with the file dialogs: the program's relative paths must not move with the dialog.
+    std::string folder = CurrentFolder();
+    bool chosen = system::ChoosePrinter(owner, choice);
+    SetCurrentFolder(folder.c_str());
+    return chosen;
+  }
   ++state.calls;
   *choice = PrinterChoice{};
   choice->dc = state.answer;

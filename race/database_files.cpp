@@ -178,3 +178,11 @@ bool ReadDriversForParticipants(DriverPicksTable* table, int currentMonths) {
   }
   return true;
 }
+
+const char* CategoryOfCar(const CarsTable& cars, const char* carName) {
+  const char* category = nullptr;
+  for (const CarRecord& car : cars) {
+    if (car.name[0] != '\0' && std::strcmp(car.name, carName) == 0) category = car.category;
+  }
+  return category;
+}

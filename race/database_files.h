@@ -143,6 +143,8 @@ using DriverSummariesTable = std::array<DriverSummary, kMaxDrivers>;
 using DriverPicksTable = std::array<DriverPickRecord, kMaxDrivers>;
 
 void ClearCarsTable(CarsTable* table);
+// The category of the car of that name (the last such car of the table), or nullptr.
+const char* CategoryOfCar(const CarsTable& cars, const char* carName);
 void ClearClubsTable(ClubsTable* table);
 void ClearDriversTable(DriversTable* table);
 void ClearTransponderSetsTable(TransponderSetsTable* table);

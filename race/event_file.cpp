@@ -320,6 +320,18 @@ int FindRallySection(platform::TextFile& file, char (&line)[kSectionTitleSize], 
   return file.GetChar();
 }
 
+bool FindTitledSection(platform::TextFile& file, const char* title, int* firstByte) {
+  char line[kSectionTitleSize];
+  *firstByte = FindRallySection(file, line, title);
+  return std::strcmp(line, title) == 0;
+}
+
+bool FindRallySectionOf(platform::TextFile& file, const char* key, int rally, int* firstByte) {
+  char title[kSectionTitleSize];
+  FormatSectionTitle(title, key, rally);
+  return FindTitledSection(file, title, firstByte);
+}
+
 SectionBody& SectionBody::AddText(const char* field, std::size_t maxLength, bool keepLineBreaks) {
   std::size_t n = field ? strnlen(field, maxLength) : 0;
   for (std::size_t i = 0; i < n; ++i) {

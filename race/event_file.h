@@ -63,6 +63,12 @@ void FormatSectionTitle(char (&title)[kSectionTitleSize], const char* key, ...)
 // EOF is returned. Callers tell "found" by comparing line with title.
 int FindRallySection(platform::TextFile& file, char (&line)[kSectionTitleSize], const char* title);
 
+// The same, for callers that only ask whether the section is there: true when found, with
+// *firstByte the body's first byte (already consumed).
+bool FindTitledSection(platform::TextFile& file, const char* title, int* firstByte);
+// The section "key" of a rally (key holds the rally's "%d", or none).
+bool FindRallySectionOf(platform::TextFile& file, const char* key, int rally, int* firstByte);
+
 // A body rendered in memory before it is written: "%s\t" and "%d\t" fields, "\n" line ends.
 class SectionBody {
  public:

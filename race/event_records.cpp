@@ -154,11 +154,8 @@ bool ReadRallyParticipantNames(RallyParticipantNames names, int selectedNode) {
   if (!file) return false;
   int rally = RallyOfNode(selectedNode);
   if (rally < 1 || rally > kMaxRallies) return true;
-  char title[kSectionTitleSize];
-  char line[kSectionTitleSize];
-  FormatSectionTitle(title, kParticipantsKey, rally);
-  int first = FindRallySection(file, line, title);
-  if (std::strcmp(line, title) != 0) return true;
+  int first = 0;
+  if (!FindRallySectionOf(file, kParticipantsKey, rally, &first)) return true;
   char(*slice)[kDriverNameSize] = names[rally - 1];
   platform::ZeroBytes(slice, sizeof names[0]);
   if (!BackToBody(file, first)) return true;
@@ -327,9 +324,8 @@ bool ReadStageResults(StageResultRow rows[kMaxParticipants], int* stageState, in
                       char (&trackCondition)[kTrackConditionSize], const char* title) {
   platform::TextFile file(kRallyFilePath, "r+");
   if (!file) return false;
-  char line[kSectionTitleSize];
-  int first = FindRallySection(file, line, title);
-  if (std::strcmp(line, title) == 0) {
+  int first = 0;
+  if (FindTitledSection(file, title, &first)) {
     ReadStageResultsSection(file, first, rows, stageState, timeRun, startText, comment, trackCondition);
   }
   return true;

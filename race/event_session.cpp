@@ -28,15 +28,6 @@ void DefaultRallyName(char (&name)[kRallyNameSize], int number) {
   std::snprintf(name, sizeof name, Tr(Text::DefaultRallyName), number);
 }
 
-// Finds a section in an open event file; true when found (the file stands one byte in).
-bool Find(platform::TextFile& file, const char* key, int rally, int* first) {
-  char title[kSectionTitleSize];
-  char line[kSectionTitleSize];
-  FormatSectionTitle(title, key, rally);
-  *first = FindRallySection(file, line, title);
-  return std::strcmp(line, title) == 0;
-}
-
 }  // namespace
 
 void SetStageDefaults(MainState& state) {
@@ -174,7 +165,7 @@ LeftStage SaveLoadedStage(platform::WindowHandle owner, MainState& state) {
     return left;
   }
   int first = 0;
-  if (Find(file, kStartOrderKey, rally, &first) && first != EOF) {
+  if (FindRallySectionOf(file, kStartOrderKey, rally, &first) && first != EOF) {
     file.Seek(-1, SEEK_CUR);
     file.Printf("%d\t", 1);
   }
@@ -240,17 +231,17 @@ void LoadStageForTiming(platform::WindowHandle owner, MainState& state, int rall
       Error(owner, Text::RallyFileNotFound);
     } else {
       int first = 0;
-      if (Find(file, kParticipantsKey, rally, &first)) ReadParticipantsSection(file, first, state.participants);
+      if (FindRallySectionOf(file, kParticipantsKey, rally, &first)) ReadParticipantsSection(file, first, state.participants);
       else Error(owner, Text::ParticipantsTitleNotFound);
-      if (Find(file, kStartOrderKey, rally, &first)) ReadStartOrderSection(file, first, &order);
+      if (FindRallySectionOf(file, kStartOrderKey, rally, &first)) ReadStartOrderSection(file, first, &order);
       else Error(owner, Text::StartOrderTitleNotFound);
       state.startOrderHasResults = order.hasResults;
       platform::CopyBounded(state.startOrderLabel, order.label);
-      if (Find(file, kRallyParametersKey, rally, &first)) ReadRallyParametersSection(file, first, &state.parameters);
+      if (FindRallySectionOf(file, kRallyParametersKey, rally, &first)) ReadRallyParametersSection(file, first, &state.parameters);
       // A build without start types times every stage with the standard start, whatever an
       // event made by another build says.
       int startType = state.parameters.startType;
-      if (ActiveProfile().startTypes && Find(file, kStartTypeKey, rally, &first) &&
+      if (ActiveProfile().startTypes && FindRallySectionOf(file, kStartTypeKey, rally, &first) &&
           ReadNumbersSection(file, first, &startType, 1) == 1)
         state.parameters.startType = startType;
     }
@@ -368,22 +359,22 @@ bool LoadEventFrom(platform::WindowHandle owner, MainState& state, const char* p
   platform::TextFile file(kRallyFilePath, "r+");
   if (!file) return true;
   int first = 0;
-  if (Find(file, kTrackKey, 0, &first)) {
+  if (FindTitledSection(file, kTrackKey, &first)) {
     static TrackDetails track;
     platform::ZeroBytes(&track, sizeof track);
     ReadTrackSection(file, first, &track);
     PublishedEventName(track.eventName, &state.international);
   }
   for (int r = 1; r <= state.rallyCount; ++r) {
-    if (!Find(file, kParticipantsKey, r, &first) || first == EOF) continue;
+    if (!FindRallySectionOf(file, kParticipantsKey, r, &first) || first == EOF) continue;
     file.Seek(-1, SEEK_CUR);
     for (int i = 0; i < kMaxParticipants && !file.AtEnd(); ++i) {
       ReadTextField(file, state.participantNames[r - 1][i], FieldEnd::TabOrLineEnd);
       SkipRestOfLine(file);
     }
   }
-  if (Find(file, kTreeviewFlagsKey, 0, &first)) ReadTreeviewFlagsSection(file, first, state.treeviewFlags);
-  if (Find(file, kPenaltiesKey, 0, &first)) ReadPenaltiesSection(file, first, state.eventPenalties, &state.eventPenaltyFlag);
+  if (FindTitledSection(file, kTreeviewFlagsKey, &first)) ReadTreeviewFlagsSection(file, first, state.treeviewFlags);
+  if (FindTitledSection(file, kPenaltiesKey, &first)) ReadPenaltiesSection(file, first, state.eventPenalties, &state.eventPenaltyFlag);
   return true;
 }
 
@@ -492,9 +483,9 @@ void ReloadRallyParameters(platform::WindowHandle owner, MainState& state) {
   int rally = RallyOfNode(state.selectedNode);
   int first = 0;
   RallyParameters read = state.parameters;
-  if (Find(file, kRallyParametersKey, rally, &first)) ReadRallyParametersSection(file, first, &read);
+  if (FindRallySectionOf(file, kRallyParametersKey, rally, &first)) ReadRallyParametersSection(file, first, &read);
   int startType = read.startType;
-  if (ActiveProfile().startTypes && Find(file, kStartTypeKey, rally, &first) &&
+  if (ActiveProfile().startTypes && FindRallySectionOf(file, kStartTypeKey, rally, &first) &&
       ReadNumbersSection(file, first, &startType, 1) == 1)
     read.startType = startType;
   state.parameters = read;

@@ -92,11 +92,8 @@ void RefreshParticipantsOfLoadedStage(HWND window) {
     Error(window, Text::RallyFileNotFound);
     return;
   }
-  char title[kSectionTitleSize];
-  char line[kSectionTitleSize];
-  FormatSectionTitle(title, kParticipantsKey, rally);
-  int first = FindRallySection(file, line, title);
-  if (std::strcmp(line, title) != 0) {
+  int first = 0;
+  if (!FindRallySectionOf(file, kParticipantsKey, rally, &first)) {
     Error(window, Text::ParticipantsTitleNotFound);
     return;
   }

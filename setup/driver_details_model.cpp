@@ -53,11 +53,8 @@ void LoadDriverDetails(platform::WindowHandle owner, DriverDetailsData* data) {
   // Without a code no participant is named: OK must not write a guessed one.
   if (!ReadNumberField(file, &code)) return;
   data->rally = RallyOfNode(code);
-  char title[kSectionTitleSize];
-  char line[kSectionTitleSize];
-  FormatSectionTitle(title, kParticipantsKey, data->rally);
-  int first = FindRallySection(file, line, title);
-  if (std::strcmp(line, title) != 0) {
+  int first = 0;
+  if (!FindRallySectionOf(file, kParticipantsKey, data->rally, &first)) {
     ShowError(owner, Text::DriverDetailsTitleNotFound);
   } else {
     ReadParticipantsSection(file, first, data->participants);
@@ -235,10 +232,3 @@ void ParticipantCaption(const ParticipantRecord& participant, char* text, int si
   std::snprintf(text, static_cast<std::size_t>(size), "%s ( %s )", participant.name, participant.team);
 }
 
-const char* CategoryOfCar(const CarsTable& cars, const char* carName) {
-  const char* category = nullptr;
-  for (const CarRecord& car : cars) {
-    if (car.name[0] != '\0' && std::strcmp(car.name, carName) == 0) category = car.category;
-  }
-  return category;
-}

@@ -58,8 +58,6 @@ int FindTextIgnoringCase(const ComboStrings& strings, const char* text);
 
 // name " ( " team " )".
 void ParticipantCaption(const ParticipantRecord& participant, char* text, int size);
-// The category of the cars of that name (the last one listed wins), or nullptr.
-const char* CategoryOfCar(const CarsTable& cars, const char* carName);
 
 // The transponder edit's rule: only a text of exactly six characters becomes the
 // participant's transponder; anything shorter leaves the stored one. True when stored.

@@ -22,22 +22,9 @@ bool SameName(const char* field, std::size_t width, const char* name) {
   return std::strncmp(field, name, width) == 0 && name[0] != '\0';
 }
 
-// Looks the section up from the top of the file; false when it is missing.
-bool FindSection(platform::TextFile& file, const char* title, int* firstByte) {
-  char line[kSectionTitleSize];
-  *firstByte = FindRallySection(file, line, title);
-  return std::strcmp(line, title) == 0;
-}
-
-bool FindRallySectionOf(platform::TextFile& file, const char* key, int rally, int* firstByte) {
-  char title[kSectionTitleSize];
-  FormatSectionTitle(title, key, rally);
-  return FindSection(file, title, firstByte);
-}
-
 void ReadEventSections(platform::TextFile& file, ParticipantsDialogData* data) {
   int first = 0;
-  if (FindSection(file, kTrackKey, &first)) {
+  if (FindTitledSection(file, kTrackKey, &first)) {
     ReadTrackSection(file, first, &data->track);
     data->international = StripInternationalPrefix(&data->track) ? 1 : 0;
   }
@@ -191,9 +178,7 @@ bool TakeDriver(ParticipantsDialogData* data, int pickIndex) {
     platform::CopyBounded(p.ageCategoryCode, age->code);
     platform::CopyBounded(p.ageCategoryName, age->name);
   }
-  for (const CarRecord& car : data->cars) {
-    if (SameName(car.name, sizeof car.name, p.car)) platform::CopyBounded(p.carCategory, car.category);
-  }
+  if (const char* category = CategoryOfCar(data->cars, p.car)) platform::CopyBounded(p.carCategory, category);
   // The newcomer starts last.
   platform::CopyBounded(data->startOrder.names[count], p.name);
   SortParticipantsByName(data->participants);

@@ -22,21 +22,6 @@ void ShowError(HWND owner, Text text, Text caption = Text::CaptionError) {
 
 FtpServer ResultsWebSite() { return ReadFtpServer(platform::ProgramPath(kFtpServerFile).c_str()); }
 
-// Puts the current folder back when the operation ends, whatever a dialog did to it.
-class KeptFolder {
- public:
-  KeptFolder() : folder_(platform::CurrentFolder()) {}
-  ~KeptFolder() { Restore(); }
-  KeptFolder(const KeptFolder&) = delete;
-  KeptFolder& operator=(const KeptFolder&) = delete;
-  void Restore() const {
-    if (!folder_.empty()) platform::SetCurrentFolder(folder_.c_str());
-  }
-
- private:
-  std::string folder_;
-};
-
 // The archive, the web site's page that announces it, the wait for the rally's folder and
 // the upload into it.
 void PublishArchive(HWND owner, const ParticipantsWebState& web, const ParticipantsListing& listing) {
@@ -98,11 +83,8 @@ const char* PublishButtonPicture(const ParticipantsWebState& web) {
 
 void PrintParticipantsList(HWND owner, const ParticipantsListing& listing) {
   if (listing.count < 1) return;
-  KeptFolder folder;
   platform::PrinterChoice printer;
   if (!platform::ChoosePrinter(owner, &printer)) return;
-  // The logo and the flags are read from the working folder.
-  folder.Restore();
   PrintParticipantsPages(static_cast<HDC>(printer.dc), listing);
   platform::ReleasePrinter(&printer);
 }
@@ -110,7 +92,6 @@ void PrintParticipantsList(HWND owner, const ParticipantsListing& listing) {
 void PublishParticipantsList(HWND owner, const ParticipantsWebState& web, const ParticipantsListing& listing) {
   if (PublishingIsReady(web)) {
     if (listing.count < 1) return;
-    KeptFolder folder;
     PublishArchive(owner, web, listing);
   } else if (web.connected == 1) {
     ShowError(owner, Text::PublishingNotActivated, Text::CaptionBeCareful);
