@@ -26,12 +26,12 @@ namespace {
 // found; the unscanned tail stays for the next read.
 template <typename Scan>
 int ReadAndScan(SerialLine& line, ReceiveBuffer* buffer, Scan scan) {
-  ExpireRemainder(buffer, platform::TickCount());
   int room = 0;
   unsigned char* target = ReadTarget(buffer, &room);
   int got = 0;
-  if (!line.Read(target, room, &got) || got <= 0) return 0;
-  CommitRead(buffer, got, platform::TickCount());
+  bool ok = line.Read(target, room, &got);
+  RecordRead(buffer, ok ? got : 0, platform::TickCount(), kRemainderSilenceMs);
+  if (!ok || got <= 0) return 0;
   int consumed = 0;
   int found = scan(buffer->bytes, buffer->length, &consumed);
   KeepRemainder(buffer, consumed);

@@ -23,8 +23,10 @@ void ClearReceiveBuffer(ReceiveBuffer* buffer) {
   buffer->length = 0;
 }
 
-void ExpireRemainder(ReceiveBuffer* buffer, std::uint32_t nowTick) {
-  if (buffer->length > 0 && nowTick - buffer->lastReceiveTick > kRemainderSilenceMs) ClearReceiveBuffer(buffer);
+std::uint32_t RemainderSilenceLimitMs(DecoderModel model, unsigned readIntervalMs) {
+  std::uint32_t floor = model == DecoderModel::ZL2 ? kLongestReadWaitMs : kRemainderSilenceMs;
+  std::uint32_t twoReads = 2u * readIntervalMs;
+  return twoReads > floor ? twoReads : floor;
 }
 
 unsigned char* ReadTarget(ReceiveBuffer* buffer, int* room) {
@@ -33,10 +35,13 @@ unsigned char* ReadTarget(ReceiveBuffer* buffer, int* room) {
   return buffer->bytes + buffer->length;
 }
 
-void CommitRead(ReceiveBuffer* buffer, int n, std::uint32_t nowTick) {
-  if (n <= 0) return;
-  buffer->length += n;
-  buffer->lastReceiveTick = nowTick;
+void RecordRead(ReceiveBuffer* buffer, int got, std::uint32_t nowTick, std::uint32_t silenceLimitMs) {
+  if (got > 0) {
+    buffer->length += got;
+    buffer->lastReceiveTick = nowTick;
+  } else if (buffer->length > 0 && nowTick - buffer->lastReceiveTick > silenceLimitMs) {
+    ClearReceiveBuffer(buffer);
+  }
 }
 
 void KeepRemainder(ReceiveBuffer* buffer, int consumed) {
@@ -73,6 +78,14 @@ int ScanPassFrames(DecoderModel model, const unsigned char* bytes, int n, PassFr
     while (n - p >= kPassFrameSizeZL2 && count < capacity) {
       if (!StartsWith(bytes + p, kPassHeaderZL2, 4)) {
         ++p;
+        continue;
+      }
+      // A frame in which another header begins is the start of a broken frame followed by a
+      // whole one: no field of a real frame (minutes and seconds under 60) can hold a header.
+      int inner = 1;
+      while (inner <= kPassFrameSizeZL2 - 4 && !StartsWith(bytes + p + inner, kPassHeaderZL2, 4)) ++inner;
+      if (inner <= kPassFrameSizeZL2 - 4) {
+        p += inner;
         continue;
       }
       const unsigned char* f = bytes + p;

@@ -46,9 +46,15 @@ struct PassFrame {
 
 // Received bytes not yet scanned. A frame may straddle two reads (at 9600 baud an 11-byte
 // ZL2 frame takes 11.5 ms on the wire), so the unscanned tail of one block (at most a frame
-// less one byte) is kept and scanned with the next block. A tail left over after a silence
-// of the line longer than kRemainderSilenceMs is a broken frame and is dropped.
+// less one byte) is kept and scanned with the next block. The tail of a broken frame must
+// not be glued to the next frame, so it is dropped once a read brings nothing and the line
+// has been silent longer than the wait between two reads can be; a late or slow read (a
+// 100 ms tick, a tick held up by a busy system) finds the rest of its frame waiting in the
+// port. The ZL2 scanner also cuts a broken frame off at the header that follows it.
+// kRemainderSilenceMs serves the exchanges that read without pause (probe, clock reset).
 inline constexpr std::uint32_t kRemainderSilenceMs = 50;
+// The longest wait between two reads of a timer-driven reader, on a loaded machine.
+inline constexpr std::uint32_t kLongestReadWaitMs = 500;
 inline constexpr int kReceiveBufferSize = kReadBlockSize + kPassFrameSizeZL2;
 
 struct ReceiveBuffer {
@@ -57,20 +63,26 @@ struct ReceiveBuffer {
   std::uint32_t lastReceiveTick;
 };
 
+// The silence after which a kept tail is a broken frame, for reads on a timer of
+// readIntervalMs: two periods at least. A ZL2 tail may wait out a loaded machine, as a broken
+// ZL2 frame is also cut off at the next header; a ZL1 pair has no header, so its odd byte
+// goes as soon as the line is seen silent.
+std::uint32_t RemainderSilenceLimitMs(DecoderModel model, unsigned readIntervalMs);
+
 void ClearReceiveBuffer(ReceiveBuffer* buffer);
-// Drops a kept tail after a silence of the line; call before reading the next block.
-void ExpireRemainder(ReceiveBuffer* buffer, std::uint32_t nowTick);
 // The room left after the kept tail, at most kReadBlockSize bytes: where the next read goes.
 unsigned char* ReadTarget(ReceiveBuffer* buffer, int* room);
-// Records that n bytes were read into ReadTarget.
-void CommitRead(ReceiveBuffer* buffer, int n, std::uint32_t nowTick);
+// Records that a read put `got` bytes (0 or fewer: none) into ReadTarget at nowTick; a read
+// that brought nothing after more than silenceLimitMs of silence drops the kept tail.
+void RecordRead(ReceiveBuffer* buffer, int got, std::uint32_t nowTick, std::uint32_t silenceLimitMs);
 // Removes the first `consumed` bytes, keeping the tail for the next block.
 void KeepRemainder(ReceiveBuffer* buffer, int consumed);
 
 // Cuts pass frames of the model from bytes[0..n). Returns the number of frames stored in
 // frames (at most capacity) and sets *consumed to the bytes scanned; the rest, a frame's
 // beginning, is for the next block. Bytes of an unknown model are all consumed, undecoded.
-// Bytes before a ZL2 header are skipped one at a time.
+// Bytes before a ZL2 header are skipped one at a time, and a ZL2 frame that another header
+// interrupts is skipped up to that header.
 int ScanPassFrames(DecoderModel model, const unsigned char* bytes, int n, PassFrame* frames,
                    int capacity, int* consumed);
 // Largest number of frames one buffer can hold.

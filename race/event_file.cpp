@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <unordered_set>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -369,6 +371,24 @@ std::string SectionBody::DiskBytes() const {
   return bytes;
 }
 
+namespace {
+
+// Writes the body at its place, or, when it does not fit there, spoils the old title and
+// appends the section afresh.
+bool WriteSectionInPlace(platform::WindowHandle owner, platform::TextFile& file, const char* title,
+                         const SectionPlace& place, int reservePairs, std::string image) {
+  long extent = ExtentEnd(file, place.body) - place.body;
+  if (static_cast<long>(image.size()) <= extent) {
+    FillReserve(image, static_cast<std::size_t>(extent));
+    return WriteImage(owner, file, place.body, image);
+  }
+  // Too long for its place: the old section is abandoned and the title goes to the end.
+  if (!WriteImage(owner, file, place.titleLine, "\t")) return false;
+  return AppendSection(owner, file, title, reservePairs, std::move(image));
+}
+
+}  // namespace
+
 bool WriteRallySection(platform::WindowHandle owner, platform::TextFile& file, const char* title,
                        int reservePairs, const SectionBody& body, Text missingTitleMessage,
                        MissingSection missing) {
@@ -381,21 +401,63 @@ bool WriteRallySection(platform::WindowHandle owner, platform::TextFile& file, c
     ShowError(owner, Text::EventFileNotWritten);
     return false;
   }
-  std::string image = body.DiskBytes();
   SectionPlace place;
-  if (LocateSection(file, title, length, &place)) {
-    long extent = ExtentEnd(file, place.body) - place.body;
-    if (static_cast<long>(image.size()) <= extent) {
-      FillReserve(image, static_cast<std::size_t>(extent));
-      return WriteImage(owner, file, place.body, image);
-    }
-    // Too long for its place: the old section is abandoned and the title goes to the end.
-    if (!WriteImage(owner, file, place.titleLine, "\t")) return false;
-  } else if (missing == MissingSection::Refuse) {
+  if (LocateSection(file, title, length, &place))
+    return WriteSectionInPlace(owner, file, title, place, reservePairs, body.DiskBytes());
+  if (missing == MissingSection::Refuse) {
     ShowError(owner, missingTitleMessage);
     return false;
   }
-  return AppendSection(owner, file, title, reservePairs, std::move(image));
+  return AppendSection(owner, file, title, reservePairs, body.DiskBytes());
+}
+
+std::vector<SectionLocation> ListSections(platform::TextFile& file) {
+  std::vector<SectionLocation> sections;
+  if (!file) return sections;
+  std::unordered_set<std::string> seen;
+  std::vector<std::size_t> lateLineEnds;  // title lines too long to end within the scan window
+  {
+    RawScanner scan(file, 0);
+    long line = -1;
+    WalkTitleLines(scan, 0, &line, [&](long at, long, std::size_t available) {
+      const char* p = scan.At(at);
+      std::size_t n = 0;
+      while (n < available && p[n] != '\t' && p[n] != '\n' && !(p[n] == '\r' && n + 1 < available && p[n + 1] == '\n'))
+        ++n;
+      if (n == 0 || n >= static_cast<std::size_t>(kSectionTitleSize) || !FirstFieldIs(p, available, p, n)) return false;
+      SectionLocation found = {};
+      std::memcpy(found.title, p, n);
+      if (!seen.insert(found.title).second) return false;
+      found.titleLine = at;
+      const char* lf = static_cast<const char*>(std::memchr(p, '\n', available));
+      if (lf) {
+        found.body = at + static_cast<long>(lf - p) + 1;
+      } else if (available < kSectionTitleSize + 2) {
+        found.body = at + static_cast<long>(available);  // the file ends on the title line
+      } else {
+        found.body = -1;
+        lateLineEnds.push_back(sections.size());
+      }
+      sections.push_back(found);
+      return false;
+    });
+  }
+  for (std::size_t index : lateLineEnds) {
+    RawScanner scan(file, sections[index].titleLine);
+    long lf = scan.NextLineFeed(sections[index].titleLine);
+    sections[index].body = lf < 0 ? scan.DataEnd() : lf + 1;
+  }
+  return sections;
+}
+
+bool RewriteListedSection(platform::WindowHandle owner, platform::TextFile& file, const SectionLocation& section,
+                          int reservePairs, const SectionBody& body) {
+  if (!file) {
+    ShowError(owner, Text::EventFileNotWritten);
+    return false;
+  }
+  SectionPlace place = {section.titleLine, section.body};
+  return WriteSectionInPlace(owner, file, section.title, place, reservePairs, body.DiskBytes());
 }
 
 bool ReadRallyFileHeader(int* selectedNode, int* rallyCount, RallyRecord rallies[kMaxRallies]) {

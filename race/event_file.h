@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/message_box.h"
 #include "platform/text_file.h"
@@ -101,6 +102,22 @@ enum class MissingSection { Append, Refuse };
 bool WriteRallySection(platform::WindowHandle owner, platform::TextFile& file, const char* title,
                        int reservePairs, const SectionBody& body, Text missingTitleMessage,
                        MissingSection missing = MissingSection::Append);
+
+// A section as one scan of the file found it: its title and the first byte of its body.
+struct SectionLocation {
+  char title[kSectionTitleSize];
+  long titleLine;
+  long body;
+};
+// Every titled section of the file in file order, in one scan, for work over many sections
+// that would otherwise look each one up from the top. A title that stands twice is listed
+// once, where the lookup finds it (the first). A title line whose first field is longer than
+// a title is no section.
+std::vector<SectionLocation> ListSections(platform::TextFile& file);
+// WriteRallySection for a section that ListSections found (the file unchanged since): the
+// same writing, without looking the title up again.
+bool RewriteListedSection(platform::WindowHandle owner, platform::TextFile& file, const SectionLocation& section,
+                          int reservePairs, const SectionBody& body);
 
 // Opens the working copy and reads the header; the records are cleared first, the rally count
 // is clamped to 0..9 and the per-rally counts to their tables. False when the file cannot be

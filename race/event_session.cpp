@@ -291,7 +291,7 @@ void LoadStageForTiming(platform::WindowHandle owner, MainState& state, int rall
     state.timing.keptElapsed = 0;
   }
 
-  if (state.transponderMode == 1) CopyTranspondersToStageEntries(state.entries, state.participants);
+  CopyTranspondersToStageEntries(state.entries, state.participants);
   for (int i = 0; i < count; ++i) {
     StageDisplayRow& row = state.display[i];
     platform::CopyBounded(row.name, state.entries[i].name);

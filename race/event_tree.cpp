@@ -106,6 +106,7 @@ void SelectionChanged(HWND window) {
   int kind = s.selectedKind;
   int rally = RallyOfNode(s.selectedNode);
   if (kind > 10000 + kFirstStageNode && kind <= 10000 + kFirstStageNode + kMaxStages) {
+    CloseInPlaceEdits(window);
     LoadStageForTiming(window, s, rally, kind - 10000 - kFirstStageNode);
     EnableMenuItem(Menus().modifyResults, kCmdActivateResults, MF_BYCOMMAND | MF_ENABLED);
     EnableMenuItem(Menus().modifyResults, kCmdDeactivateResults, MF_BYCOMMAND | MF_ENABLED);
@@ -291,6 +292,7 @@ LRESULT HandleTreeNotify(HWND window, LPARAM lParam) {
       break;
     case TVN_ITEMEXPANDINGA:
       if (s.selectedKind == 10000) {
+        CloseInPlaceEdits(window);
         LeaveLoadedStage(window);
         int current = NodeCode(RallyOfNode(s.selectedNode), kRallyNode);
         for (HTREEITEM item = TreeView_GetRoot(tree); item; item = TreeView_GetNextSibling(tree, item)) {

@@ -17,6 +17,10 @@ struct LiveTableState {
   int penaltiesSynchronised;
   int editedEntry;
   int chipEntry;
+  // The stage (its node code) each in-place edit was opened on: an edit left over from
+  // another stage never writes into this one.
+  int editedStageCode;
+  int chipStageCode;
   int fillingEdits;  // 1 while the program itself writes the in-place edits
 };
 

@@ -64,6 +64,7 @@ void OpenCorrection(HWND window, const LiveTableGeometry& g, int line, int index
   LiveTableState& t = LiveTable();
   platform::PlaySoundFile("sons/beep1.wav", platform::SoundMode::Async);
   t.editedEntry = index;
+  t.editedStageCode = s.stage.code;
   t.fillingEdits = 1;
   const StageEntry& r = s.ranking[index];
   const struct { int id; const char* format; int value; } kEdits[] = {
@@ -83,6 +84,7 @@ void CorrectTime(HWND window, int id) {
   MainState& s = Main();
   LiveTableState& t = LiveTable();
   if (t.fillingEdits || t.editedEntry < 0 || t.editedEntry >= kMaxParticipants) return;
+  if (!s.modificationMode || t.editedStageCode != s.stage.code) return;
   const int edit = id - kHoursEdit;
   SendDlgItemMessageA(window, id, EM_LIMITTEXT, CorrectionEditLimit(edit), 0);
   char text[16] = "";
@@ -110,12 +112,15 @@ void OpenChipList(HWND window, const LiveTableGeometry& g, int line, int index) 
   }
   SendMessageA(list, CB_SETCURSEL, 0, 0);
   LiveTable().chipEntry = index;
+  LiveTable().chipStageCode = s.stage.code;
   LRESULT found = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                reinterpret_cast<LPARAM>(s.display[index].transponder));
   SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
 }
 
 void AssignChip(HWND window) {
+  const MainState& s = Main();
+  if (s.transponderMode != 0 || !s.clubChipEditing || LiveTable().chipStageCode != s.stage.code) return;
   HWND list = GetDlgItem(window, kChipList);
   LRESULT item = SendMessageA(list, CB_GETCURSEL, 0, 0);
   if (item == CB_ERR) return;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
@@ -14,13 +15,18 @@
 #include "race/dialog_table.h"
 #include "race/event_session.h"
 #include "race/participant_fields.h"
+#include "race/penalty_carry_over.h"
 #include "race/event_tree.h"
 #include "race/event_tree_model.h"
 #include "race/main_window.h"
 #include "race/main_window_actions.h"
+#include "race/main_window_paint.h"
 #include "race/menus.h"
+#include "race/race_engine.h"
 #include "race/race_engine_win32.h"
 #include "race/race_controls_layout.h"
+#include "race/start_lights_window.h"
+#include "race/startup.h"
 
 namespace {
 
@@ -126,7 +132,7 @@ void LoadEvent(HWND window) {
 
 void NewRally(HWND window) {
   MainState& s = Main();
-  CloseInPlaceEdits();
+  CloseInPlaceEdits(window);
   ShortRerank(s);
   RedrawRaceScreen(window);
   if (!AddRally(window, s)) return;
@@ -159,7 +165,7 @@ void RemoveStage(HWND window) {
   MainState& s = Main();
   int rally = CurrentRally(), stage = CurrentStage();
   if (stage < 2) return;
-  CloseInPlaceEdits();
+  CloseInPlaceEdits(window);
   LeaveLoadedStage(window);
   if (!SetStageRemoved(window, s, rally, stage, true)) return;
   UnloadStageFromRaceScreen(window);
@@ -181,7 +187,7 @@ void ReloadDisplaySettings(HWND window) {
   platform::ZeroBytes(s.displaySettings.logoPath, sizeof s.displaySettings.logoPath);
   if (!ReadDisplaySettingsFile(kDisplaySettingsFile, &s.displaySettings, &s.customColours))
     Error(window, Text::DisplaySettingsNotFound);
-  InvalidateRect(window, nullptr, TRUE);
+  RedrawWholeRaceScreen(window, true);
   SendMessageA(EventTree(), TVM_SETBKCOLOR, 0, s.displaySettings.displayColours[1]);
   std::memcpy(s.columnWidths, s.displaySettings.columnWidths, sizeof s.columnWidths);
   RedrawRaceScreen(window);
@@ -195,11 +201,22 @@ void PenaltiesFollowUp(HWND window) {
   if (s.parameters.startType == kWrcStart) s.lateStart.enabled2 = 1;
   s.startTimeColumnWidth = s.lateStart.enabled2 ? 100 : 5;
   if (s.eventPenaltyFlag == 1) {
+    static PenaltyRecord before[kMaxPenalties];
+    std::memcpy(before, s.eventPenalties, sizeof before);
     if (!ReadPenaltiesDatabase(s.eventPenalties)) {
+      // The event keeps the list its drivers' states point into.
+      std::memcpy(s.eventPenalties, before, sizeof before);
       Error(window, Text::PenaltiesDatabaseNotFound);
     } else {
-      platform::TextFile file(kRallyFilePath, "r+");
-      if (file) WritePenaltiesSection(window, file, kPenaltiesKey, s.eventPenalties, s.eventPenaltyFlag);
+      {
+        platform::TextFile file(kRallyFilePath, "r+");
+        if (file) WritePenaltiesSection(window, file, kPenaltiesKey, s.eventPenalties, s.eventPenaltyFlag);
+      }
+      std::vector<std::string> gone;
+      CarryPenaltiesOver(window, s, before, &gone);
+      if (!gone.empty())
+        platform::ShowMessage(window, PenaltiesGoneMessage(gone).c_str(), Tr(Text::CaptionMessage),
+                              platform::kMbOk | platform::kMbIconWarning);
     }
   }
   RedrawRaceScreen(window);
@@ -207,7 +224,7 @@ void PenaltiesFollowUp(HWND window) {
 
 void DialogWithReload(HWND window, ProgramDialog dialog) {
   MainState& s = Main();
-  CloseInPlaceEdits();
+  CloseInPlaceEdits(window);
   ShortRerank(s);
   RedrawRaceScreen(window);
   if (!OpenProgramDialog(window, dialog)) return;
@@ -229,7 +246,7 @@ void DialogWithReload(HWND window, ProgramDialog dialog) {
 
 void TransponderMode(HWND window, int id) {
   MainState& s = Main();
-  CloseInPlaceEdits();
+  CloseInPlaceEdits(window);
   if (id == kPersonalChipsRadio) {
     s.transponderMode = 1;
     ShowWindow(GetDlgItem(window, kTransponderSetCombo), SW_HIDE);
@@ -255,6 +272,28 @@ void AddComment(HWND window) {
     platform::CopyBounded(s.timing.trackCondition, read.trackCondition);
     platform::CopyBounded(s.timing.comment, read.comment);
   }
+}
+
+void AdditionalScreen(HWND window) {
+  MainState& s = Main();
+  if (s.startLightsOpen) {
+    Error(window, Text::CountdownAlreadyOpen, platform::kMbIconStop);
+    return;
+  }
+  HWND lights = OpenStartLightsWindow(ProgramInstance(), window, &s.startLightsOpen);
+  if (!lights) return;
+  ShowWindow(lights, SW_SHOWMAXIMIZED);
+  // The driver who starts next, with the interval; nobody waiting shows the default count.
+  const char* name = "";
+  int seconds = 30;
+  for (int i = 0; i < ClampParticipantCount(s.timing.entryCount); ++i) {
+    if (s.entries[i].state == kEntryNotStarted) {
+      name = s.entries[i].name;
+      seconds = s.parameters.startInterval > 0 ? s.parameters.startInterval : 0;
+      break;
+    }
+  }
+  SendStartLights(name, seconds);
 }
 
 void ShowResultsPopup(HWND window) {
@@ -296,6 +335,10 @@ void HandleCommand(HWND window, WPARAM wParam) {
     case kCmdChampionshipClassifications:
       if (ActiveProfile().championshipClassification) OpenProgramDialog(window, ProgramDialog::ChampionshipManagement);
       break;
+    case kCmdAdditionalScreen:
+      // The French build's 1016 is its translation editor.
+      if (!ActiveProfile().translationEditor) AdditionalScreen(window);
+      break;
     case kCmdSounds:
       if (OpenProgramDialog(window, ProgramDialog::Sounds)) {
         if (!ReadSoundSettings(&s.sounds)) Error(window, Text::SoundSettingsNotFound);
@@ -309,7 +352,11 @@ void HandleCommand(HWND window, WPARAM wParam) {
         Error(window, Text::DisplaySettingsNotFound);
       if (OpenProgramDialog(window, ProgramDialog::Display)) ReloadDisplaySettings(window);
       break;
-    case kCmdInterface: OpenProgramDialog(window, ProgramDialog::Interface); break;
+    case kCmdInterface:
+      SuspendDecoderLink(RaceEngine());
+      OpenProgramDialog(window, ProgramDialog::Interface);
+      ResumeDecoderLink(RaceEngine());
+      break;
     case kCmdInternet:
       if (OpenProgramDialog(window, ProgramDialog::Internet)) {
         ReadWebCoordinates(window, s.web.eventFolder, s.web.championship, s.web.videoLinks, &s.web.connected,
@@ -358,7 +405,7 @@ void HandleCommand(HWND window, WPARAM wParam) {
       break;
     case kCmdDeactivateResults:
       s.modificationMode = 0;
-      CloseInPlaceEdits();
+      CloseInPlaceEdits(window);
       ShortRerank(s);
       RedrawRaceScreen(window);
       break;

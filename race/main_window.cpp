@@ -21,6 +21,7 @@
 #include "race/race_controls_layout.h"
 #include "race/race_screen_layout.h"
 #include "race/serial_port.h"
+#include "race/start_lights_window.h"
 #include "race/startup.h"
 
 namespace {
@@ -62,9 +63,10 @@ void LoadReferenceData(HWND window, MainState& s) {
 
 }  // namespace
 
-void CloseInPlaceEdits() {
+void CloseInPlaceEdits(HWND window) {
   Main().modificationMode = 0;
   Main().clubChipEditing = 0;
+  DestroyInPlaceControls(window);
 }
 
 void RedrawRaceScreen(HWND window) { InvalidateRect(window, nullptr, FALSE); }
@@ -80,6 +82,7 @@ void LeaveLoadedStage(HWND window) {
 
 void UnloadStageFromRaceScreen(HWND window) {
   UnloadStage(Main());
+  SendStartLights("", 30);
   RefreshLiveTableRows(window);
   RedrawRaceScreen(window);
 }
@@ -102,7 +105,7 @@ void RefreshParticipantsOfLoadedStage(HWND window) {
   CopyCarCategoriesToDisplayRows(s.display, s.participants);
   CopyCarNumbersToDisplayRows(s.display, s.participants);
   s.radioConflict = CheckFrequencyConflicts(s.entries, s.participants, 0);
-  CloseInPlaceEdits();
+  CloseInPlaceEdits(window);
   ShortRerank(s);
   RedrawRaceScreen(window);
 }
@@ -165,7 +168,7 @@ void CreateMainWindowContents(HWND window) {
                                kTransponderModeGroup, kPersonalChipsRadio, kClubChipsRadio,
                                kTransponderSetCombo, kClubChipCombo, kMessageBoxCheck};
   for (int id : kFontControls) SendDlgItemMessageA(window, id, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), TRUE);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  RedrawWholeRaceScreen(window, true);
 }
 
 void CloseMainWindow(HWND window) {
@@ -279,7 +282,8 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance, HMENU menuBar) {
-  return CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, kMainWindowStyle, CW_USEDEFAULT,
+  // The race screen is painted zone by zone during a stage: it never paints over its controls.
+  return CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, kMainWindowStyle | WS_CLIPCHILDREN, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menuBar, instance,
                          nullptr);
 }

@@ -7,8 +7,9 @@
 void LeaveLoadedStage(HWND window);
 // Empties the live table, resets the start lights and the scroll bar, redraws.
 void UnloadStageFromRaceScreen(HWND window);
-// Sets modificationMode and clubChipEditing to 0 (the in-place edits are the live table's).
-void CloseInPlaceEdits();
+// Ends the live table's in-place edits: modificationMode and clubChipEditing 0, the four
+// time-correction edits and the club-chip list destroyed.
+void CloseInPlaceEdits(HWND window);
 void RedrawRaceScreen(HWND window);
 // Row metrics and scroll bar of the live table after a stage is loaded or unloaded.
 void RefreshLiveTableRows(HWND window);

@@ -1,5 +1,6 @@
 #include "race/main_window_paint.h"
 
+#include "race/countdowns.h"
 #include "race/main_state.h"
 #include "race/race_engine.h"
 #include "race/race_screen.h"
@@ -20,6 +21,26 @@ RaceScreenLayout CurrentLayout(int width, int height) {
 int LiveTableScrollPosition() { return scrollPosition; }
 RaceRowMetrics LiveTableRowMetrics() { return rows; }
 void SetLiveTableScrollPosition(int position) { scrollPosition = position < 0 ? 0 : position; }
+
+void RedrawRaceArea(HWND window, RaceArea area) {
+  RaceScreenLayout layout = CurrentLayout(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  ScreenRect zone = layout.tableFrame;
+  UINT erase = RDW_NOERASE;
+  switch (area) {
+    case RaceArea::LiveTable: erase = RDW_ERASE; break;
+    case RaceArea::Clock: zone = layout.clockPanel; break;
+    case RaceArea::Countdown: zone = layout.countdownPanel; break;
+    case RaceArea::RestClock: zone = layout.restartDelayPanel; break;
+  }
+  RECT rect = {zone.left, zone.top, zone.right, zone.bottom};
+  RedrawWindow(window, &rect, nullptr, RDW_INVALIDATE | erase | RDW_NOCHILDREN | RDW_ERASENOW | RDW_UPDATENOW);
+}
+
+void RedrawWholeRaceScreen(HWND window, bool erase) {
+  // The group boxes are transparent (the clock and the countdown are painted inside them):
+  // they draw their frames again over an erased background.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | (erase ? RDW_ERASE : RDW_NOERASE));
+}
 
 void UpdateLiveTableRows(HWND window, HWND scrollBar) {
   const MainState& s = Main();

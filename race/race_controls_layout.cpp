@@ -27,13 +27,14 @@ std::array<RaceControlSpec, kRaceControlCount> RaceControlLayout(int W, int H) {
       {kClockGroup, K::Button, Text::ControlClockGroup, kGroupBox, W * 45 / 1600 + 200, H * 710 / 900, W / 4, H / 12},
       {kCountdownGroup, K::Button, Text::ControlCountdownGroup, kGroupBox, W * 440 / 1600 + 220, H * 710 / 900, 100,
        H / 12},
-      {kTransponderModeGroup, K::Button, Text::ControlTransponderModeGroup, kGroupBox, C + 200, H * 690 / 900, 330,
+      // The two radios are wide enough for their bold texts in every language.
+      {kTransponderModeGroup, K::Button, Text::ControlTransponderModeGroup, kGroupBox, C + 200, H * 690 / 900, 345,
        H * 52 / 900},
-      {kPersonalChipsRadio, K::Button, Text::ControlPersonalChips, kFirstRadio, C + 205, H * 715 / 900, 105, H / 45},
-      {kClubChipsRadio, K::Button, Text::ControlClubChips, kRadio, C + 325, H * 715 / 900, 105, H / 45},
-      {kTransponderSetCombo, K::ComboBox, Text::ControlSetTransponders, kDropDownList, C + 435, H * 711 / 900, 72,
+      {kPersonalChipsRadio, K::Button, Text::ControlPersonalChips, kFirstRadio, C + 205, H * 715 / 900, 130, H / 45},
+      {kClubChipsRadio, K::Button, Text::ControlClubChips, kRadio, C + 340, H * 715 / 900, 120, H / 45},
+      {kTransponderSetCombo, K::ComboBox, Text::ControlSetTransponders, kDropDownList, C + 465, H * 711 / 900, 72,
        H * 600 / 900},
-      {kTransponderModeGroup, K::Button, Text::None, kGroupBox, C + 200, H * 740 / 900, 330, H / 20},
+      {kTransponderModeGroup, K::Button, Text::None, kGroupBox, C + 200, H * 740 / 900, 345, H / 20},
       {kMessageBoxCheck, K::Button, Text::ControlMessageBox, kCheckBox, C + 205, H * 756 / 900, 125, H * 23 / 900},
   }};
 }

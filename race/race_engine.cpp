@@ -200,18 +200,18 @@ void ReadPasses(MainState& s, RaceEngineState& engine, EnginePort& port, RaceEng
   // Bytes stay with the port while the passes already read fill the queue (ticks inside a
   // long-open box); the queue never overflows.
   if (engine.pendingCount + kMaxFramesPerBlock <= RaceEngineState::kPendingCapacity) {
-    std::uint32_t now = platform::TickCount();
-    ExpireRemainder(&engine.received, now);
     int room = 0;
     unsigned char* target = ReadTarget(&engine.received, &room);
     int got = 0;
     bool ok = port.Line().Read(target, room, &got);
     std::int64_t counter = platform::PerformanceCounter();
+    DecoderModel model = ModelFromName(engine.link.decoderName);
+    RecordRead(&engine.received, ok ? got : 0, platform::TickCount(),
+               RemainderSilenceLimitMs(model, ActiveProfile().raceTickMs));
     if (ok) {
-      if (got > 0) CommitRead(&engine.received, got, now);
       PassFrame frames[kMaxFramesPerBlock];
       int consumed = 0;
-      int count = ScanPassFrames(ModelFromName(engine.link.decoderName), engine.received.bytes,
+      int count = ScanPassFrames(model, engine.received.bytes,
                                  engine.received.length, frames, kMaxFramesPerBlock, &consumed);
       KeepRemainder(&engine.received, consumed);
       for (int i = 0; i < count; ++i) {
@@ -273,6 +273,16 @@ void FormatLinkTime(char (&text)[16], int elapsedMs) {
   int h = 0, m = 0, sec = 0, ms = 0;
   SplitMilliseconds(elapsedMs, &h, &m, &sec, &ms);
   FormatTime(text, h, m, sec, ms / 100 * 100);
+}
+
+void SuspendDecoderLink(RaceEngineState& engine) {
+  engine.link.keepAliveOn = 0;
+  engine.link.reconnectPending = 0;
+}
+
+void ResumeDecoderLink(RaceEngineState& engine) {
+  engine.link.settingsRead = 0;
+  ClearReceiveBuffer(&engine.received);
 }
 
 int StageElapsedMs(const MainState& s) {

@@ -81,6 +81,12 @@ void AppendLinkLog(char (&log)[120], const char* text);
 // The elapsed stage time in whole tenths, as the link messages show it.
 void FormatLinkTime(char (&text)[16], int elapsedMs);
 
+// The decoder interface dialog takes the port over: no keep-alive and no reconnection while
+// it is open (Suspend); afterwards (Resume) the next tick reads the link it recorded, model,
+// port and state, and bytes kept from the old link are not scanned as frames of the new one.
+void SuspendDecoderLink(RaceEngineState& engine);
+void ResumeDecoderLink(RaceEngineState& engine);
+
 // One tick of timer 1.
 void RaceEngineTick(MainState& state, RaceEngineState& engine, EnginePort& port, RaceEngineHost& host);
 

@@ -9,6 +9,7 @@
 #include "race/command_ids.h"
 #include "race/event_tree.h"
 #include "race/main_window_actions.h"
+#include "race/main_window_paint.h"
 #include "race/menus.h"
 #include "race/race_controls_layout.h"
 #include "race/race_start.h"
@@ -43,11 +44,7 @@ class WindowHost : public RaceEngineHost {
  public:
   explicit WindowHost(HWND window) : window_(window) {}
   platform::WindowHandle Window() override { return window_; }
-  void Redraw(RaceArea area) override {
-    UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN;
-    if (area == RaceArea::LiveTable) flags |= RDW_ERASE | RDW_ERASENOW;
-    RedrawWindow(window_, nullptr, nullptr, flags);
-  }
+  void Redraw(RaceArea area) override { RedrawRaceArea(window_, area); }
   void StartLights(const char* driverText, int seconds) override { SendStartLights(driverText, seconds); }
   void ClickPause() override { SendDlgItemMessageA(window_, kPauseButton, BM_CLICK, 0, 0); }
   void SaveStage() override {
@@ -74,7 +71,7 @@ class WindowHost : public RaceEngineHost {
     for (int id : {kStartButton, kClearButton, kPersonalChipsRadio, kClubChipsRadio, kTransponderSetCombo})
       EnableWindow(GetDlgItem(window_, id), !timing);
   }
-  void CloseInPlaceEdit() override { CloseInPlaceEdits(); }
+  void CloseInPlaceEdit() override { CloseInPlaceEdits(window_); }
 
  private:
   HWND window_;

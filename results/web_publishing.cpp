@@ -62,8 +62,9 @@ bool WriteLiveResultsFile(const char* path, const StageDisplayRow rows[kMaxParti
                           int rowCount, int stageState, int international) {
   platform::TextFile file(path, "w+");
   if (!file) return false;
+  // The count heads the rows that follow: both are clamped alike.
   int count = ClampParticipantCount(rowCount);
-  file.Printf("%d\n%d\n%d\n", rowCount, stageState, international);
+  file.Printf("%d\n%d\n%d\n", count, stageState, international);
   char elapsed[sizeof clock.elapsedText + 1];
   platform::ZeroBytes(elapsed, sizeof elapsed);
   std::memcpy(elapsed, clock.elapsedText, sizeof clock.elapsedText);
@@ -84,7 +85,7 @@ bool WriteParticipantsArchive(const char* path, const ParticipantRecord particip
                               int participantCount, int international) {
   platform::TextFile file(path, "w+");
   if (!file) return false;
-  file.Printf("%d\n%d\n", participantCount, international);
+  file.Printf("%d\n%d\n", ClampParticipantCount(participantCount), international);
   const char* texts[] = {championship, eventName, location, date, raceDirector, hostingClub};
   PrintLines(file, texts, 6, "\n");
   for (int i = 0; i < ClampParticipantCount(participantCount); ++i) {

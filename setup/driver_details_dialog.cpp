@@ -22,7 +22,6 @@
 namespace {
 
 constexpr UINT_PTR kScanTimer = 1;
-constexpr UINT kScanPeriodMs = 10;
 constexpr RECT kLampArea = {250, 225, 295, 260};
 constexpr int kLampX = 255;
 constexpr int kLampY = 225;

@@ -201,12 +201,12 @@ ScanTickResult TransponderScanTick(TransponderScan* scan, SerialLine& line, bool
   }
   if (!stageTimed) {
     ReceiveBuffer& received = scan->received;
-    ExpireRemainder(&received, nowTick);
     int room = 0;
     unsigned char* target = ReadTarget(&received, &room);
     int got = 0;
-    if (line.Read(target, room, &got)) {
-      CommitRead(&received, got, nowTick);
+    bool ok = line.Read(target, room, &got);
+    RecordRead(&received, ok ? got : 0, nowTick, RemainderSilenceLimitMs(scan->model, kScanPeriodMs));
+    if (ok) {
       PassFrame frames[kMaxFramesPerBlock];
       int consumed = 0;
       int count = ScanPassFrames(scan->model, received.bytes, received.length, frames, kMaxFramesPerBlock, &consumed);

@@ -91,6 +91,9 @@ struct ScanTickResult {
   bool redrawLamp;
 };
 
+// The scan reads the line on a timer of this period.
+inline constexpr unsigned kScanPeriodMs = 10;
+
 // One tick of the dialog's timer. While a stage is timed the port is the race engine's and
 // is not read. Otherwise the bytes are thrown away while Scan is up; while it is down they
 // are cut into the model's frames (a frame split across two reads is completed by the

@@ -118,8 +118,7 @@ TEST(ReceiveBuffer, ThousandsOfFramesSplitAtRandomOffsetsAllDecode) {
       std::copy(stream.begin() + at, stream.begin() + at + n, target);
       at += n;
       tick += 20;
-      ExpireRemainder(&buffer, tick);
-      CommitRead(&buffer, n, tick);
+      RecordRead(&buffer, n, tick, kRemainderSilenceMs);
       int consumed = 0;
       int count = ScanPassFrames(model, buffer.bytes, buffer.length, frames, kMaxFramesPerBlock, &consumed);
       KeepRemainder(&buffer, consumed);
@@ -136,26 +135,87 @@ TEST(ReceiveBuffer, ThousandsOfFramesSplitAtRandomOffsetsAllDecode) {
   }
 }
 
-TEST(ReceiveBuffer, AKeptTailIsDroppedAfterASilenceOfTheLine) {
+TEST(ReceiveBuffer, AKeptTailIsDroppedOnlyByAnEmptyReadAfterASilenceOfTheLine) {
   ReceiveBuffer buffer;
   ClearReceiveBuffer(&buffer);
   auto frame = ZL2Frame(42, 0, 0, 1, 18661);
-  int room = 0;
-  std::copy(frame.begin(), frame.begin() + 5, ReadTarget(&buffer, &room));
-  CommitRead(&buffer, 5, 1000);
-  int consumed = 0;
-  PassFrame frames[kMaxFramesPerBlock];
-  EXPECT_EQ(ScanPassFrames(DecoderModel::ZL2, buffer.bytes, buffer.length, frames, kMaxFramesPerBlock, &consumed), 0);
-  KeepRemainder(&buffer, consumed);
-  EXPECT_EQ(buffer.length, 5);
-
-  ExpireRemainder(&buffer, 1000 + kRemainderSilenceMs);
-  EXPECT_EQ(buffer.length, 5) << "a gap of the bound itself keeps the tail";
-  ExpireRemainder(&buffer, 1000 + kRemainderSilenceMs + 1);
+  auto keepFirstPiece = [&](std::uint32_t tick) {
+    ClearReceiveBuffer(&buffer);
+    int room = 0;
+    std::copy(frame.begin(), frame.begin() + 5, ReadTarget(&buffer, &room));
+    RecordRead(&buffer, 5, tick, kRemainderSilenceMs);
+    int consumed = 0;
+    PassFrame frames[kMaxFramesPerBlock];
+    EXPECT_EQ(ScanPassFrames(DecoderModel::ZL2, buffer.bytes, buffer.length, frames, kMaxFramesPerBlock, &consumed),
+              0);
+    KeepRemainder(&buffer, consumed);
+    EXPECT_EQ(buffer.length, 5);
+  };
+  keepFirstPiece(1000);
+  RecordRead(&buffer, 0, 1000 + kRemainderSilenceMs, kRemainderSilenceMs);
+  EXPECT_EQ(buffer.length, 5) << "a silence of the bound itself keeps the tail";
+  RecordRead(&buffer, 0, 1000 + kRemainderSilenceMs + 1, kRemainderSilenceMs);
   EXPECT_EQ(buffer.length, 0);
 
+  // A read long after the first piece (a late tick, a 100 ms tick) that brings the rest of
+  // the frame completes it, however long ago the tail came.
+  for (std::uint32_t late : {60u, 100u, 250u, 1000u}) {
+    keepFirstPiece(2000);
+    int room = 0;
+    std::copy(frame.begin() + 5, frame.end(), ReadTarget(&buffer, &room));
+    RecordRead(&buffer, static_cast<int>(frame.size()) - 5, 2000 + late, RemainderSilenceLimitMs(DecoderModel::ZL2, 100));
+    PassFrame frames[kMaxFramesPerBlock];
+    int consumed = 0;
+    ASSERT_EQ(ScanPassFrames(DecoderModel::ZL2, buffer.bytes, buffer.length, frames, kMaxFramesPerBlock, &consumed),
+              1)
+        << late;
+    EXPECT_EQ(frames[0].transponder, 42);
+  }
+
+  // The limit allows for late reads: two periods of the timer at least; a ZL2 tail waits out
+  // a loaded machine, a ZL1 odd byte only the line's own bound.
+  EXPECT_EQ(RemainderSilenceLimitMs(DecoderModel::ZL2, 20), kLongestReadWaitMs);
+  EXPECT_EQ(RemainderSilenceLimitMs(DecoderModel::ZL2, 400), 800u);
+  EXPECT_EQ(RemainderSilenceLimitMs(DecoderModel::ZL1, 20), kRemainderSilenceMs);
+  EXPECT_EQ(RemainderSilenceLimitMs(DecoderModel::ZL1, 100), 200u);
+  keepFirstPiece(3000);
+  RecordRead(&buffer, 0, 3150, RemainderSilenceLimitMs(DecoderModel::ZL2, 100));
+  EXPECT_EQ(buffer.length, 5) << "an empty 100 ms tick after a read that came late";
+
   // The tick count may wrap between the two reads.
-  CommitRead(&buffer, 3, 0xFFFFFFF0u);
-  ExpireRemainder(&buffer, 0x10);
+  ClearReceiveBuffer(&buffer);
+  RecordRead(&buffer, 3, 0xFFFFFFF0u, kRemainderSilenceMs);
+  RecordRead(&buffer, 0, 0x10, kRemainderSilenceMs);
   EXPECT_EQ(buffer.length, 3);
+}
+
+// The beginning of a frame that never got its rest, followed by a whole frame in the same
+// block: the whole frame counts, the broken one does not, wherever the break fell.
+TEST(PassFrames, AFrameInterruptedByAHeaderIsCutOffThere) {
+  auto broken = ZL2Frame(17, 0, 1, 2, 30000);
+  auto whole = ZL2Frame(18, 0, 1, 3, 40000);
+  for (int kept = 1; kept <= 7; ++kept) {
+    std::vector<unsigned char> bytes(broken.begin(), broken.begin() + kept);
+    bytes.insert(bytes.end(), whole.begin(), whole.end());
+    PassFrame frames[kMaxFramesPerBlock];
+    int consumed = 0;
+    ASSERT_EQ(ScanPassFrames(DecoderModel::ZL2, bytes.data(), static_cast<int>(bytes.size()), frames,
+                             kMaxFramesPerBlock, &consumed),
+              1)
+        << kept;
+    EXPECT_EQ(frames[0].transponder, 18) << kept;
+    EXPECT_EQ(consumed, static_cast<int>(bytes.size()));
+  }
+  // Real frames never hold a header, whatever their numbers: 0xFFFF and the largest counts.
+  std::vector<unsigned char> stream;
+  for (int t : {0xFFFF, 0xFFF0, 0xF0FF}) {
+    auto f = ZL2Frame(t, 23, 59, 59, 65535);
+    stream.insert(stream.end(), f.begin(), f.end());
+  }
+  PassFrame frames[kMaxFramesPerBlock];
+  int consumed = 0;
+  EXPECT_EQ(ScanPassFrames(DecoderModel::ZL2, stream.data(), static_cast<int>(stream.size()), frames,
+                           kMaxFramesPerBlock, &consumed),
+            3);
+  EXPECT_EQ(frames[0].transponder, 0xFFFF);
 }

@@ -249,6 +249,38 @@ TEST(EventFile, BodyLongerThanItsPlaceMovesTheSectionAndLeavesTheNextOneAlone) {
   EXPECT_TRUE(platform::test::Messages().empty());
 }
 
+// One scan lists every section where the lookup finds it; a listed section is rewritten as
+// the section writer would.
+TEST(EventFile, SectionsAreListedInOneScanAndRewrittenInTheirPlace) {
+  EventFolder folder;
+  ASSERT_TRUE(WriteFreshEvent(nullptr, "RALLY 1"));
+  ASSERT_TRUE(Write("Alpha", 5, Numbers({1})));
+  ASSERT_TRUE(Write("Beta", 5, Numbers({2})));
+  // A title standing twice is the first one's; an over-long first field is no title; a title
+  // line may carry more after its TAB, beyond the scan's window.
+  folder.SetBytes(folder.Bytes() + "\r\nAlpha\t\r\n9\t\r\n\r\n" + std::string(kSectionTitleSize, 'T') +
+                  "\t\r\nx\r\n\r\nGamma\t" + std::string(300, 'g') + "\r\n7\t\r\n");
+  platform::TextFile file(kRallyFilePath, "r+");
+  std::vector<SectionLocation> sections = ListSections(file);
+  std::vector<std::string> titles;
+  for (const SectionLocation& s : sections) titles.push_back(s.title);
+  EXPECT_EQ(titles, (std::vector<std::string>{kTreeviewFlagsKey, "Alpha", "Beta", "Gamma"}));
+  for (const SectionLocation& s : sections) {
+    char line[kSectionTitleSize];
+    FindRallySection(file, line, s.title);
+    EXPECT_EQ(file.Tell() - 1, s.body) << s.title;
+  }
+  const std::string before = folder.Bytes();
+  ASSERT_TRUE(RewriteListedSection(nullptr, file, sections[2], 5, Numbers({42})));
+  file.Close();
+  EXPECT_EQ(folder.Bytes().substr(0, static_cast<std::size_t>(sections[2].body)),
+            before.substr(0, static_cast<std::size_t>(sections[2].body)));
+  EXPECT_EQ(FirstLine("Beta"), "42\t");
+  EXPECT_EQ(FirstLine("Alpha"), "1\t");
+  EXPECT_EQ(FirstLine("Gamma"), "7\t");
+  EXPECT_EQ(folder.Bytes().size(), before.size());
+}
+
 TEST(EventFile, MissingOrUnwritableSectionsAreReportedAndLeaveTheFileAsItWas) {
   EventFolder folder;
   ASSERT_TRUE(WriteFreshEvent(nullptr, "RALLY 1"));

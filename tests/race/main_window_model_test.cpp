@@ -268,6 +268,16 @@ TEST_F(WebFiles, LiveResultsAndArchivesByteForByte) {
   rows[0].equalsBest = 1;
   ASSERT_TRUE(WriteLiveResultsFile("WebResults/Live.txt", rows, clock, "T", "", 1, 3, 1));
   EXPECT_EQ(Bytes("WebResults/Live.txt"), "1\r\n3\r\n1\r\n0:01:02\t\r\n1\t7\tAnn\t\t\t1:01.000\t\t\t3\t1\t\r\nT\t\r\n\t\r\n");
+  // The count on the first line is that of the rows that follow it.
+  for (int count : {-3, 250}) {
+    ASSERT_TRUE(WriteLiveResultsFile("WebResults/Live.txt", rows, clock, "T", "", count, 3, 1));
+    std::string live = Bytes("WebResults/Live.txt");
+    int lines = 0;
+    for (char c : live) lines += c == '\n';
+    int rowsWritten = count < 0 ? 0 : kMaxParticipants;
+    EXPECT_EQ(live.substr(0, live.find('\r')), std::to_string(rowsWritten));
+    EXPECT_EQ(lines, 4 + rowsWritten + 2);
+  }
 
   static ParticipantRecord people[kMaxParticipants];
   std::memset(people, 0, sizeof people);

@@ -225,6 +225,49 @@ TEST_F(RaceEngineTest, AFrameSplitAcrossTwoReadsCountsOnce) {
   EXPECT_EQ(s.entries[0].startTime, 5000);
 }
 
+// A frame whose pieces reach the port a few milliseconds apart is read in two ticks: with a
+// 100 ms tick, or a 20 ms tick that comes late, the second read is long after the first.
+TEST_F(RaceEngineTest, SplitFramesSurviveEveryTickPeriodAndLateTicks) {
+  for (const BuildProfile* profile : {&kEnglishBuild, &kFrenchBuild, &kSpanishBuild}) {
+    SetActiveProfile(*profile);
+    const int period = static_cast<int>(profile->raceTickMs);
+    for (int lateBy : {0, 60, 180, 400}) {
+      SCOPED_TRACE(testing::Message() << "tick " << period << " ms, late by " << lateBy << " ms");
+      TearDown();
+      SetUp();
+      port.line.incoming.clear();
+      SetActiveProfile(*profile);
+      s.parameters.startInterval = 2;
+      ASSERT_EQ(StartStage(s, e, port, host), StartOutcome::Started);
+      for (int d = 0; d < 3; ++d) {
+        std::vector<unsigned char> f = FrameZL2(101 + d, 5000 + 1000 * d);
+        const int cut = 1 + 4 * d;  // inside the header, the number and the time
+        UntilReleased(d);
+        Send({f.begin(), f.begin() + cut});
+        Tick(1, period);
+        Send({f.begin() + cut, f.end()});
+        Tick(1, period + lateBy);
+        Tick(1, period);  // an empty read after the frame is whole
+      }
+      for (int d = 0; d < 3; ++d) {
+        EXPECT_EQ(s.entries[d].state, kEntryRunning) << d;
+        EXPECT_EQ(s.entries[d].startTime, 5000 + 1000 * d) << d;
+      }
+      // A piece that never gets its rest is not glued to the next frame.
+      std::vector<unsigned char> broken = FrameZL2(102, 9000);
+      Send({broken.begin(), broken.begin() + 5});
+      Tick(1, period);
+      Tick(3, period + 2 * period + 60);
+      Pass(101, 65000);
+      Tick(1, period);
+      EXPECT_EQ(s.entries[0].state, kEntryFinished);
+      EXPECT_EQ(s.entries[0].time, 60000);
+      EXPECT_EQ(s.entries[1].state, kEntryRunning);
+    }
+  }
+  SetActiveProfile(kEnglishBuild);
+}
+
 TEST_F(RaceEngineTest, MinimumTimeBetweenPassesAndTheBuzzer) {
   s.parameters.startInterval = 2;
   s.parameters.minimumLapTime = 5;

@@ -13,6 +13,7 @@
 #include "race/event_tree.h"
 #include "race/main_window.h"
 #include "race/menus.h"
+#include "race/race_controls_layout.h"
 #include "race/startup.h"
 #include "race/event_file.h"
 #include "race/event_records.h"
@@ -675,6 +676,32 @@ TEST_F(MainWindowOtherBuilds, FrenchAndSpanishHaveNoPowerStageNoRemovalAndNoStar
     while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {}
     window = nullptr;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The race options are drawn in bold Arial 16: their texts must fit beside the radio or
+// check mark in every language.
+TEST(RaceControlTexts, TheRaceOptionsShowTheirWholeTextInEveryLanguage) {
+  HDC screen = GetDC(nullptr);
+  HFONT font = CreateFontA(16, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+  HGDIOBJ previous = SelectObject(screen, font);
+  for (const BuildProfile* profile : {&kEnglishBuild, &kFrenchBuild, &kSpanishBuild}) {
+    SetActiveProfile(*profile);
+    for (const RaceControlSpec& c : RaceControlLayout(1600, 900)) {
+      if (c.id != kPersonalChipsRadio && c.id != kClubChipsRadio && c.id != kMessageBoxCheck) continue;
+      const char* text = Tr(c.text);
+      SIZE size = {};
+      GetTextExtentPoint32A(screen, text, static_cast<int>(std::strlen(text)), &size);
+      EXPECT_LE(size.cx + 20, c.width) << text;
+    }
+  }
+  SetActiveProfile(kEnglishBuild);
+  SelectObject(screen, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
