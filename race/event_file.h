@@ -51,6 +51,11 @@ inline constexpr int kSavedClassificationReserve = 12801;
 
 // The rally number of a TreeNodeCode.
 constexpr int RallyOfNode(int selectedNode) { return selectedNode / 10000; }
+// The rally of the selected node when it is one of the event's rallies, else 0 (the Track
+// node, or a header that could not be read).
+constexpr int EventRallyOfNode(int selectedNode, int rallyCount) {
+  return RallyOfNode(selectedNode) >= 1 && RallyOfNode(selectedNode) <= rallyCount ? RallyOfNode(selectedNode) : 0;
+}
 
 // Clears the title buffer and formats the key into it (cut to 104 characters).
 void FormatSectionTitle(char (&title)[kSectionTitleSize], const char* key, ...)
