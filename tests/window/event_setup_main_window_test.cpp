@@ -166,8 +166,8 @@ TEST_F(EventSetupMainWindow, AStageTimedButNotLeftIsSavedFirstAndKeepsTheRallysS
 
 TEST_F(EventSetupMainWindow, CancelLeavesTheRallyAsItWas) {
   LoadEvent(3);
-  const std::string before = testsupport::ReadBytes(kRallyFilePath);
   SelectItem(13010);
+  const std::string before = testsupport::ReadBytes(kRallyFilePath);
   ASSERT_TRUE(RunDialog(window, kCmdStartOrder, "Start order of the drivers",
                         [](HWND dialog) { PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); }));
   EXPECT_EQ(testsupport::ReadBytes(kRallyFilePath), before);
