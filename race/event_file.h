@@ -116,6 +116,11 @@ bool ReadRallyFileHeader(int* selectedNode, int* rallyCount, RallyRecord rallies
 bool WriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,
                           const RallyRecord rallies[kMaxRallies]);
 
+// The same, telling the operator that the event file is missing when it cannot be opened
+// (a header too long has already been told).
+bool RewriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,
+                            const RallyRecord rallies[kMaxRallies]);
+
 // True when the header line of these rallies fits its reserve.
 bool RallyHeaderFits(int selectedNode, int rallyCount, const RallyRecord rallies[kMaxRallies]);
 

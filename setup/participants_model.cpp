@@ -183,10 +183,7 @@ void AddParticipantsSectionBodies(const ParticipantsDialogData& data, SectionBod
 bool SaveParticipants(platform::WindowHandle owner, ParticipantsDialogData* data) {
   if (!ParticipantsEditable(*data)) return false;
   data->rallies[data->rally - 1].stageCount = 0;
-  if (!WriteRallyFileHeader(owner, data->selectedNode, data->rallyCount, data->rallies) &&
-      RallyHeaderFits(data->selectedNode, data->rallyCount, data->rallies)) {
-    ShowError(owner, Text::RallyFileNotFound);
-  }
+  RewriteRallyFileHeader(owner, data->selectedNode, data->rallyCount, data->rallies);
   platform::TextFile file(kRallyFilePath, "r+");
   if (!file) {
     ShowError(owner, Text::RallyFileNotFound);

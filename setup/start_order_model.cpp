@@ -158,10 +158,7 @@ bool GenerateStartOrder(platform::WindowHandle owner, StartOrderDialogData* data
   if (data->rally == 0) return false;
   RallyRecord& rally = data->rallies[data->rally - 1];
   if (rally.hasResults == 0) rally.stageCount = 1;
-  if (!WriteRallyFileHeader(owner, data->selectedNode, data->rallyCount, data->rallies) &&
-      RallyHeaderFits(data->selectedNode, data->rallyCount, data->rallies)) {
-    ShowError(owner, Text::RallyFileNotFound);
-  }
+  RewriteRallyFileHeader(owner, data->selectedNode, data->rallyCount, data->rallies);
   platform::TextFile file(kRallyFilePath, "r+");
   if (!file) {
     ShowError(owner, Text::RallyFileNotFound);

@@ -28,6 +28,7 @@
 #include "setup/participants_dialog_ids.h"
 #include "setup/setup_dialog_ids.h"
 #include "tests/support/capture.h"
+#include "tests/support/dialog_driving.h"
 #include "tests/support/decoder_simulator_process.h"
 #include "tests/support/race_e2e.h"
 #include "tests/support/temp_folder.h"
@@ -41,29 +42,7 @@ const char* const kNames[] = {"ALBERT Jean", "BRUNO Marc", "COSTA Ana"};
 constexpr int kDrivers = 3;
 int Transponder(int driver) { return 31201 + driver; }
 
-// What the timer does in the modal dialog of that caption once it is there.
-void (*play)(HWND dialog);
-const char* caption;
-bool seen;
-
-bool RunDialog(HWND window, int command, const char* dialogCaption, void (*operatorPlay)(HWND)) {
-  play = operatorPlay;
-  caption = dialogCaption;
-  seen = false;
-  UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindWindowA(nullptr, caption);
-    if (!dialog || seen) return;
-    seen = true;
-    play(dialog);
-  });
-  SendMessageA(window, WM_COMMAND, command, 0);
-  KillTimer(nullptr, timer);
-  return seen;
-}
-
-void Click(HWND dialog, int control) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, control)));
-}
+using testsupport::RunModalDialog;
 
 void WriteDrivers(const std::string& path) {
   static DriversTable drivers;
@@ -107,29 +86,29 @@ TEST_F(EventFromNothingE2E, ANewEventIsSetUpThroughTheDialogsAndItsFirstStageTim
   SendMessageA(window, WM_COMMAND, kCmdNewEvent, 0);
   platform::test::ClearMessages();
 
-  ASSERT_TRUE(RunDialog(window, kCmdTrackInformation, "Track details", [](HWND dialog) {
+  ASSERT_TRUE(RunModalDialog(window, kCmdTrackInformation, "Track details", [](HWND dialog) {
     SetDlgItemTextA(dialog, IDC_TRACK_EVENT_NAME, "Spring Trophy");
     SetDlgItemTextA(dialog, IDC_TRACK_LOCATION, "Ridgeway");
-    Click(dialog, IDOK);
+    testsupport::PostClick(dialog, IDOK);
   }));
   SelectItem(11000);
-  ASSERT_TRUE(RunDialog(window, kCmdListOfParticipants, "List of drivers", [](HWND dialog) {
+  ASSERT_TRUE(RunModalDialog(window, kCmdListOfParticipants, "List of drivers", [](HWND dialog) {
     // Taken in the order of the start order's last places: the newcomer starts last.
     for (int driver : {2, 0, 1}) {
       SendDlgItemMessageA(dialog, IDC_PARTICIPANTS_DRIVERS, LB_SETCURSEL, driver, 0);
       SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PARTICIPANTS_TAKE, BN_CLICKED), 0);
     }
-    Click(dialog, IDOK);
+    testsupport::PostClick(dialog, IDOK);
   }));
   SelectItem(13020);
-  ASSERT_TRUE(RunDialog(window, kCmdRaceParameters, "Parameters of race", [](HWND dialog) {
+  ASSERT_TRUE(RunModalDialog(window, kCmdRaceParameters, "Parameters of race", [](HWND dialog) {
     SetDlgItemTextA(dialog, IDC_PARAMETERS_INTERVAL, "3");
-    Click(dialog, IDOK);
+    testsupport::PostClick(dialog, IDOK);
   }));
   SelectItem(13010);
-  ASSERT_TRUE(RunDialog(window, kCmdStartOrder, "Start order of the drivers", [](HWND dialog) {
+  ASSERT_TRUE(RunModalDialog(window, kCmdStartOrder, "Start order of the drivers", [](HWND dialog) {
     testsupport::CaptureWindow(dialog, "event_from_nothing_start_order");
-    Click(dialog, IDOK);
+    testsupport::PostClick(dialog, IDOK);
   }));
   for (const auto& m : platform::test::Messages()) ADD_FAILURE() << "unexpected box: " << m.text;
 

@@ -21,6 +21,7 @@
 #include "race/startup.h"
 #include "setup/event_setup_dialog_ids.h"
 #include "tests/support/capture.h"
+#include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_event.h"
@@ -51,30 +52,7 @@ RallyRecord HeaderRally() {
   return rallies[0];
 }
 
-// What the timer does in the dialog once it is there.
-void (*play)(HWND dialog);
-const char* caption;
-bool seen;
-
-// Opens a modal dialog with a command; a timer plays the operator in it.
-bool RunDialog(HWND window, int command, const char* dialogCaption, void (*operatorPlay)(HWND)) {
-  play = operatorPlay;
-  caption = dialogCaption;
-  seen = false;
-  UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindWindowA(nullptr, caption);
-    if (!dialog || seen) return;
-    seen = true;
-    play(dialog);
-  });
-  Command(window, command);
-  KillTimer(nullptr, timer);
-  return seen;
-}
-
-void Click(HWND dialog, int control) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, control)));
-}
+using testsupport::RunModalDialog;
 
 class EventSetupMainWindow : public ::testing::Test {
  protected:
@@ -128,14 +106,14 @@ class EventSetupMainWindow : public ::testing::Test {
 void MoveFirstDownAndGenerate(HWND dialog) {
   SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(275, 118));
   testsupport::CaptureWindow(dialog, "start_order_from_main_window");
-  Click(dialog, IDOK);
+  testsupport::PostClick(dialog, IDOK);
 }
 
 TEST_F(EventSetupMainWindow, GenerateGivesANewRallyItsFirstStageWhichLoadsTheNewOrder) {
   LoadEvent(0);
   EXPECT_EQ(Children(13000), (std::vector<int>{13010, 13020}));
   SelectItem(13010);
-  ASSERT_TRUE(RunDialog(window, kCmdStartOrder, "Start order of the drivers", MoveFirstDownAndGenerate));
+  ASSERT_TRUE(RunModalDialog(window, kCmdStartOrder, "Start order of the drivers", MoveFirstDownAndGenerate));
   EXPECT_TRUE(testsupport::ShownMessageTexts().empty()) << testsupport::ShownMessageTexts()[0];
   EXPECT_EQ(HeaderRally().stageCount, 1);
   ExpandItem(13000);
@@ -156,7 +134,7 @@ TEST_F(EventSetupMainWindow, AStageTimedButNotLeftIsSavedFirstAndKeepsTheRallysS
   // Timed, not left: the results are only in memory when the command comes.
   Main().entries[0].time = 61234;
   Main().entries[0].state = 3;
-  ASSERT_TRUE(RunDialog(window, kCmdStartOrder, "Start order of the drivers", MoveFirstDownAndGenerate));
+  ASSERT_TRUE(RunModalDialog(window, kCmdStartOrder, "Start order of the drivers", MoveFirstDownAndGenerate));
   EXPECT_EQ(HeaderRally().stageCount, 4) << "a rally with results keeps its stages";
   EXPECT_EQ(HeaderRally().hasResults, 1);
   EXPECT_EQ(Children(13000), (std::vector<int>{13010, 13020, 13101, 13102, 13103, 13104}));
@@ -168,7 +146,7 @@ TEST_F(EventSetupMainWindow, CancelLeavesTheRallyAsItWas) {
   LoadEvent(3);
   SelectItem(13010);
   const std::string before = testsupport::ReadBytes(kRallyFilePath);
-  ASSERT_TRUE(RunDialog(window, kCmdStartOrder, "Start order of the drivers",
+  ASSERT_TRUE(RunModalDialog(window, kCmdStartOrder, "Start order of the drivers",
                         [](HWND dialog) { PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0); }));
   EXPECT_EQ(testsupport::ReadBytes(kRallyFilePath), before);
   EXPECT_EQ(Children(13000), (std::vector<int>{13010, 13020, 13101, 13102, 13103}));
@@ -182,10 +160,10 @@ TEST_F(EventSetupMainWindow, AnInternationalEventGivesEveryParticipantTheFlagCod
   platform::CopyBounded(s.drivers[0].country, s.countries[5].name);
   SelectItem(13101);
   ASSERT_STREQ(s.display[2].name, kDrivers[2]);
-  ASSERT_TRUE(RunDialog(window, kCmdTrackInformation, "Track details", [](HWND dialog) {
+  ASSERT_TRUE(RunModalDialog(window, kCmdTrackInformation, "Track details", [](HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_TRACK_EVENT_NAME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Open"));
     SendDlgItemMessageA(dialog, IDC_TRACK_INTERNATIONAL, BM_CLICK, 0, 0);
-    Click(dialog, IDOK);
+    testsupport::PostClick(dialog, IDOK);
   }));
   EXPECT_EQ(s.international, 1);
   EXPECT_STREQ(s.display[2].team, s.countries[5].code);
