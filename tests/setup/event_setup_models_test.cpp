@@ -14,7 +14,6 @@
 #include "race/event_session.h"
 #include "race/main_state.h"
 #include "race/setup_follow_ups.h"
-#include "setup/printed_pages.h"
 #include "setup/start_order_model.h"
 #include "setup/track_details_model.h"
 #include "tests/race/storage_test_support.h"
@@ -353,15 +352,6 @@ TEST_F(EventSetupFiles, TheScrollPositionStaysWithinTheBarsRange) {
   EXPECT_TRUE(StartOrderBottomEdgeShown(25, 5));
   EXPECT_FALSE(StartOrderBottomEdgeShown(25, 0));
   EXPECT_TRUE(StartOrderBottomEdgeShown(7, 0));
-}
-
-TEST_F(EventSetupFiles, ThirtyOneEntriesPrintAsThirtyAndOne) {
-  std::vector<PrintedPage> pages = PrintedPages(31);
-  ASSERT_EQ(pages.size(), 2u);
-  EXPECT_EQ(pages[0].rows, 30);
-  EXPECT_EQ(pages[1].first, 30);
-  EXPECT_EQ(pages[1].rows, 1);
-  EXPECT_EQ(RunningNumber(pages[1], 0), 31);
 }
 
 TEST_F(EventSetupFiles, GenerateWritesTheOrderInPlaceAndOneStageForARallyWithoutResults) {
