@@ -1,6 +1,7 @@
 #include "race/country_files.h"
 
 #include <cstddef>
+#include <cstring>
 
 #include "platform/bounded.h"
 #include "platform/text_file.h"
@@ -28,4 +29,13 @@ bool ReadCountryNames(CountryTable* countries) {
 
 bool ReadCountryCodes(CountryTable* countries) {
   return ReadCountryLines(kCountryCodesFile, countries, &CountryEntry::code);
+}
+
+const char* CountryCodeOf(const CountryTable& countries, const char* countryName) {
+  const char* code = "";
+  if (countryName[0] == '\0') return code;
+  for (const CountryEntry& country : countries) {
+    if (std::strncmp(country.name, countryName, sizeof country.name) == 0) code = country.code;
+  }
+  return code;
 }

@@ -23,3 +23,6 @@ using CountryTable = std::array<CountryEntry, kCountryCount>;
 // after its last line untouched. False when the file cannot be opened for update.
 bool ReadCountryNames(CountryTable* countries);
 bool ReadCountryCodes(CountryTable* countries);
+
+// The flag code of the last country whose name is countryName, or "" (also for an empty name).
+const char* CountryCodeOf(const CountryTable& countries, const char* countryName);

@@ -11,8 +11,8 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"BASEAGES", AgeCategoriesDialogProc},            {"BASEPILOTES", DriversDialogProc},        {"BASECHAMPIONNATS", ChampionshipsDialogProc},
     {"BASETRANSPONDEURS", TransponderSetsDialogProc},   {"BASEFREQUENCES", FrequenciesDialogProc},     {"PENALITES", PenaltiesDialogProc},
     {"CHAMPIONNATSGESTION", nullptr}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
-    {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", nullptr},
-    {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", nullptr},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
+    {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", TrackDetailsDialogProc},
+    {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", nullptr},
     {"RALLYECLASSEMENTRALLYE", nullptr},
 };

@@ -494,6 +494,13 @@ bool WriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int ra
   return WriteImage(owner, file, 0, image);
 }
 
+bool RewriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,
+                            const RallyRecord rallies[kMaxRallies]) {
+  if (WriteRallyFileHeader(owner, selectedNode, rallyCount, rallies)) return true;
+  if (RallyHeaderFits(selectedNode, rallyCount, rallies)) ShowError(owner, Text::RallyFileNotFound);
+  return false;
+}
+
 bool RallyHeaderFits(int selectedNode, int rallyCount, const RallyRecord rallies[kMaxRallies]) {
   std::string image;
   return HeaderImage(HeaderLine(selectedNode, Clamp(rallyCount, 0, kMaxRallies), rallies), &image);

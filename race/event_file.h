@@ -52,6 +52,11 @@ inline constexpr int kSavedClassificationReserve = 12801;
 
 // The rally number of a TreeNodeCode.
 constexpr int RallyOfNode(int selectedNode) { return selectedNode / 10000; }
+// The rally of the selected node when it is one of the event's rallies, else 0 (the Track
+// node, or a header that could not be read).
+constexpr int EventRallyOfNode(int selectedNode, int rallyCount) {
+  return RallyOfNode(selectedNode) >= 1 && RallyOfNode(selectedNode) <= rallyCount ? RallyOfNode(selectedNode) : 0;
+}
 
 // Clears the title buffer and formats the key into it (cut to 104 characters).
 void FormatSectionTitle(char (&title)[kSectionTitleSize], const char* key, ...)
@@ -127,6 +132,11 @@ bool ReadRallyFileHeader(int* selectedNode, int* rallyCount, RallyRecord rallies
 // would not fit in its 336 characters. False also when the file cannot be opened.
 bool WriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,
                           const RallyRecord rallies[kMaxRallies]);
+
+// The same, telling the operator that the event file is missing when it cannot be opened
+// (a header too long has already been told).
+bool RewriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,
+                            const RallyRecord rallies[kMaxRallies]);
 
 // True when the header line of these rallies fits its reserve.
 bool RallyHeaderFits(int selectedNode, int rallyCount, const RallyRecord rallies[kMaxRallies]);

@@ -101,6 +101,15 @@ bool WriteTreeviewFlagsSection(platform::WindowHandle owner, platform::TextFile&
 
 // --- Track details ---
 
+bool StripInternationalPrefix(TrackDetails* track) {
+  const std::size_t prefix = std::strlen(kInternationalPrefix);
+  if (std::strncmp(track->eventName, kInternationalPrefix, prefix) != 0) return false;
+  const std::size_t width = sizeof track->eventName;
+  std::memmove(track->eventName, track->eventName + prefix, width - prefix);
+  platform::ZeroBytes(track->eventName + width - prefix, prefix);
+  return true;
+}
+
 void AddTrackBody(SectionBody& body, const TrackDetails& track) {
   AddField(body, track.eventName);
   AddField(body, track.hostingClub);

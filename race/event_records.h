@@ -67,6 +67,9 @@ struct TrackDetails {
   char date[20];
 };
 
+// Removes the international prefix from the event name; true when it was there.
+bool StripInternationalPrefix(TrackDetails* track);
+
 struct StartOrder {
   int hasResults;
   char label[kStartOrderLabelSize];

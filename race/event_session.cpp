@@ -125,9 +125,7 @@ bool StageEntriesHaveResults(const StageEntry entries[kMaxParticipants]) {
 }
 
 bool RewriteHeader(platform::WindowHandle owner, const MainState& state) {
-  if (WriteRallyFileHeader(owner, state.selectedNode, state.rallyCount, state.rallies)) return true;
-  if (RallyHeaderFits(state.selectedNode, state.rallyCount, state.rallies)) Error(owner, Text::RallyFileNotFound);
-  return false;
+  return RewriteRallyFileHeader(owner, state.selectedNode, state.rallyCount, state.rallies);
 }
 
 bool RewriteTreeviewFlags(platform::WindowHandle owner, const MainState& state) {

@@ -25,6 +25,7 @@
 #include "race/race_engine.h"
 #include "race/race_engine_win32.h"
 #include "race/race_controls_layout.h"
+#include "race/setup_follow_ups.h"
 #include "race/start_lights_window.h"
 #include "race/startup.h"
 
@@ -235,13 +236,34 @@ void DialogWithReload(HWND window, ProgramDialog dialog) {
       UnloadStageFromRaceScreen(window);
       RebuildRallyBranch(rally);
     }
-  } else if (dialog == ProgramDialog::StartOrder) {
-    ClearRallyList(s.rallies);
-    if (!ReadRallyFileHeader(&s.selectedNode, &s.rallyCount, s.rallies)) Error(window, Text::RallyFileNotFound);
   } else if (dialog == ProgramDialog::RaceParameters) {
     ReloadRallyParameters(window, s);
     RedrawRaceScreen(window);
   }
+}
+
+// Information (1053): the teams of every rally follow the event's international mark.
+void TrackInformation(HWND window) {
+  if (!OpenProgramDialog(window, ProgramDialog::TrackDetails)) return;
+  RefreshTeamsAfterTrackDetails(window, Main());
+  RedrawRaceScreen(window);
+}
+
+// Drivers start order (1055). Generate gives a rally without results one special stage:
+// the rally's branch then shows it at once.
+void StartOrderWithReload(HWND window) {
+  MainState& s = Main();
+  CloseInPlaceEdits(window);
+  ShortRerank(s);
+  RedrawRaceScreen(window);
+  // Results held only in memory go to the file first: the dialog must see that the rally
+  // has results, and a stage count it lowers must not leave them behind.
+  LeaveLoadedStage(window);
+  if (!OpenProgramDialog(window, ProgramDialog::StartOrder)) return;
+  if (!ReloadAfterStartOrderDialog(window, s)) return;
+  int rally = CurrentRally();
+  if (RallyOfNode(s.stage.code) == rally && !s.timing.timing) UnloadStageFromRaceScreen(window);
+  RebuildRallyBranch(rally);
 }
 
 void TransponderMode(HWND window, int id) {
@@ -372,9 +394,9 @@ void HandleCommand(HWND window, WPARAM wParam) {
     case kCmdRenameRally:
       if (HTREEITEM item = FindTreeItem(s.selectedNode)) TreeView_EditLabel(EventTree(), item);
       break;
-    case kCmdTrackInformation: OpenProgramDialog(window, ProgramDialog::TrackDetails); break;
+    case kCmdTrackInformation: TrackInformation(window); break;
     case kCmdListOfParticipants: DialogWithReload(window, ProgramDialog::Participants); break;
-    case kCmdStartOrder: DialogWithReload(window, ProgramDialog::StartOrder); break;
+    case kCmdStartOrder: StartOrderWithReload(window); break;
     case kCmdRaceParameters: DialogWithReload(window, ProgramDialog::RaceParameters); break;
     case kCmdAddSpecialStage: AddStage(window); break;
     case kCmdCreatePowerStage:

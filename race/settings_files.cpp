@@ -6,6 +6,7 @@
 #include "platform/bounded.h"
 #include "platform/text_file.h"
 #include "race/database_layout.h"
+#include "race/text_fields.h"
 
 namespace {
 
@@ -209,5 +210,14 @@ bool ReadStageComment(StageComment* comment) {
   if (ReadTabField(file, comment->trackCondition, sizeof comment->trackCondition)) {
     ReadTabField(file, comment->comment, sizeof comment->comment);
   }
+  return true;
+}
+
+bool ReadLogoPath(char (&logoPath)[kLogoPathSize]) {
+  platform::ZeroBytes(logoPath, sizeof logoPath);
+  platform::TextFile file(kDisplaySettingsFile, "r+");
+  if (!file) return false;
+  SkipRestOfLine(file);
+  ReadTextField(file, logoPath, FieldEnd::TabOrLineEnd);
   return true;
 }

@@ -123,6 +123,11 @@ bool WriteDisplaySettingsFile(const char* filePath, const DisplaySettings& setti
 bool ReadDisplaySettingsFile(const char* filePath, DisplaySettings* settings,
                              CustomColours* customColours);
 
+// The logo of the printed pages: the first field of the display settings' second line.
+inline constexpr int kLogoPathSize = 260;
+// False when the display settings file cannot be opened; the path is cleared first.
+bool ReadLogoPath(char (&logoPath)[kLogoPathSize]);
+
 // The comment of the current special stage, carried between the main window and the stage
 // comment dialog through "CommentaireSpeciale.res".
 struct StageComment {

@@ -219,4 +219,6 @@ enum class Text {
 #include "resources/participants_dialog_text_ids.inc"
   // Driver details dialog
 #include "resources/driver_details_text_ids.inc"
+  // Track details and start order
+#include "resources/event_setup_text_ids.inc"
 };

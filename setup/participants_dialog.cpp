@@ -38,22 +38,6 @@ ParticipantsWebState web;
 std::string openingFolder;
 
 // The pictures of the Print and Publish buttons, deleted with the dialog.
-class ButtonPicture {
- public:
-  ~ButtonPicture() { Release(); }
-  void Set(HWND dialog, int control, const char* path) {
-    Release();
-    bitmap_ = static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    SendDlgItemMessageA(dialog, control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
-  }
-  void Release() {
-    if (bitmap_) DeleteObject(bitmap_);
-    bitmap_ = nullptr;
-  }
-
- private:
-  HBITMAP bitmap_ = nullptr;
-};
 ButtonPicture printPicture;
 ButtonPicture publishPicture;
 

@@ -47,15 +47,6 @@ void ReadEventSections(platform::TextFile& file, ParticipantsDialogData* data) {
   SortParticipantsByName(data->participants);
 }
 
-// The first field of the second line of the display settings.
-bool ReadLogoPath(char (&logoPath)[kLogoPathSize]) {
-  platform::TextFile file(kDisplaySettingsFile, "r+");
-  if (!file) return false;
-  SkipRestOfLine(file);
-  ReadTextField(file, logoPath, FieldEnd::TabOrLineEnd);
-  return true;
-}
-
 // The team field of a driver as the rally keeps it.
 void FillTeam(const ParticipantsDialogData& data, const DriverPickRecord& driver, char (&team)[15]) {
   platform::ZeroBytes(team, sizeof team);
@@ -95,25 +86,6 @@ void ClearParticipantsData(ParticipantsDialogData* data) {
   platform::CopyBounded(data->startOrder.label, kDefaultStartOrderLabel);
 }
 
-bool StripInternationalPrefix(TrackDetails* track) {
-  const std::size_t prefix = std::strlen(kInternationalPrefix);
-  if (std::strncmp(track->eventName, kInternationalPrefix, prefix) != 0) return false;
-  const std::size_t width = sizeof track->eventName;
-  std::memmove(track->eventName, track->eventName + prefix, width - prefix);
-  platform::ZeroBytes(track->eventName + width - prefix, prefix);
-  track->eventName[width - 1] = '\0';
-  return true;
-}
-
-const char* CountryCodeOf(const CountryTable& countries, const char* driverCountry) {
-  const char* code = "";
-  if (driverCountry[0] == '\0') return code;
-  for (const CountryEntry& country : countries) {
-    if (std::strncmp(country.name, driverCountry, sizeof country.name) == 0) code = country.code;
-  }
-  return code;
-}
-
 void RefreshParticipantTeams(ParticipantsDialogData* data) {
   if (data->rally == 0) return;
   const int count = data->rallies[data->rally - 1].participantCount;
@@ -135,8 +107,7 @@ void LoadParticipantsData(platform::WindowHandle owner, ParticipantsDialogData* 
   if (!ReadRallyFileHeader(&data->selectedNode, &data->rallyCount, data->rallies)) {
     ShowError(owner, Text::RallyFileNotFound);
   }
-  const int rally = RallyOfNode(data->selectedNode);
-  data->rally = rally >= 1 && rally <= data->rallyCount ? rally : 0;
+  data->rally = EventRallyOfNode(data->selectedNode, data->rallyCount);
   {
     platform::TextFile file(kRallyFilePath, "r+");
     if (file) {
@@ -212,10 +183,7 @@ void AddParticipantsSectionBodies(const ParticipantsDialogData& data, SectionBod
 bool SaveParticipants(platform::WindowHandle owner, ParticipantsDialogData* data) {
   if (!ParticipantsEditable(*data)) return false;
   data->rallies[data->rally - 1].stageCount = 0;
-  if (!WriteRallyFileHeader(owner, data->selectedNode, data->rallyCount, data->rallies) &&
-      RallyHeaderFits(data->selectedNode, data->rallyCount, data->rallies)) {
-    ShowError(owner, Text::RallyFileNotFound);
-  }
+  RewriteRallyFileHeader(owner, data->selectedNode, data->rallyCount, data->rallies);
   platform::TextFile file(kRallyFilePath, "r+");
   if (!file) {
     ShowError(owner, Text::RallyFileNotFound);

@@ -7,12 +7,12 @@
 #include "race/country_files.h"
 #include "race/database_files.h"
 #include "race/event_records.h"
+#include "race/settings_files.h"
 
 class SectionBody;
 
 // Event name, " / ", rally name.
 inline constexpr int kParticipantsTitleSize = 46 + 3 + kRallyNameSize;
-inline constexpr int kLogoPathSize = 260;
 
 struct ParticipantsDialogData {
   RallyRecord rallies[kMaxRallies];
@@ -41,10 +41,6 @@ void ClearParticipantsData(ParticipantsDialogData* data);
 // the team refresh. The data is cleared first.
 void LoadParticipantsData(platform::WindowHandle owner, ParticipantsDialogData* data, int currentMonths);
 
-// Removes the international prefix from the event name; true when it was there.
-bool StripInternationalPrefix(TrackDetails* track);
-// The code of the last country whose name is driverCountry, or "" (also for an empty name).
-const char* CountryCodeOf(const CountryTable& countries, const char* driverCountry);
 // Each of the first participantCount participants takes again the team (the country code for
 // an international event) of the drivers database.
 void RefreshParticipantTeams(ParticipantsDialogData* data);

@@ -33,12 +33,3 @@ std::string AdditionArchivePageUrl(const FtpServer& server, const std::string& c
          "&event=" + PercentEncode(eventFolder) + "&rally=" + PercentEncode(rallyKey) +
          "&archive=" + PercentEncode(archiveName);
 }
-
-std::vector<ParticipantsPage> ParticipantsPages(int count) {
-  std::vector<ParticipantsPage> pages;
-  count = std::min(count, kMaxParticipants);
-  for (int first = 0; first < count; first += kParticipantsPerPage) {
-    pages.push_back({first, std::min(kParticipantsPerPage, count - first)});
-  }
-  return pages;
-}

@@ -44,3 +44,14 @@ void ControlTextOf(HWND dialog, int control, char* text, int size) {
   text[0] = '\0';
   GetDlgItemTextA(dialog, control, text, size);
 }
+
+void ButtonPicture::Set(HWND dialog, int control, const char* path) {
+  Release();
+  bitmap_ = static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  SendDlgItemMessageA(dialog, control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_));
+}
+
+void ButtonPicture::Release() {
+  if (bitmap_) DeleteObject(bitmap_);
+  bitmap_ = nullptr;
+}

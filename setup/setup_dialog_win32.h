@@ -43,3 +43,18 @@ class DialogFonts {
 
 // The text of an edit, at most size - 1 bytes.
 void ControlTextOf(HWND dialog, int control, char* text, int size);
+
+// The picture a push button shows instead of its text, loaded from a bitmap file and
+// deleted with the dialog (or when another picture replaces it).
+class ButtonPicture {
+ public:
+  ButtonPicture() = default;
+  ButtonPicture(const ButtonPicture&) = delete;
+  ButtonPicture& operator=(const ButtonPicture&) = delete;
+  ~ButtonPicture() { Release(); }
+  void Set(HWND dialog, int control, const char* path);
+  void Release();
+
+ private:
+  HBITMAP bitmap_ = nullptr;
+};

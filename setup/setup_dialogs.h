@@ -15,3 +15,7 @@ INT_PTR CALLBACK ParticipantsDialogProc(HWND dialog, UINT message, WPARAM wParam
 INT_PTR CALLBACK DriverPenaltyDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // The driver details of the participant that the event file's header names (RALLYEPILOTEDETAILS).
 INT_PTR CALLBACK DriverDetailsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The track details of the event (RALLYEPISTE) and the start order of the current rally
+// (RALLYEREPARTITION).
+INT_PTR CALLBACK TrackDetailsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK StartOrderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -405,6 +405,7 @@ const char* EnglishText(Text id) {
 #include "resources/en/participants_publishing_texts.inc"
 #include "resources/en/participants_dialog_texts.inc"
 #include "resources/en/driver_details_texts.inc"
+#include "resources/en/event_setup_texts.inc"
   }
   return "";
 }

@@ -405,6 +405,7 @@ const char* FrenchText(Text id) {
 #include "resources/fr/participants_publishing_texts.inc"
 #include "resources/fr/participants_dialog_texts.inc"
 #include "resources/fr/driver_details_texts.inc"
+#include "resources/fr/event_setup_texts.inc"
   }
   return "";
 }

@@ -3,6 +3,7 @@
 
 #include "app/build_profile.h"
 #include "setup/participants_publishing_model.h"
+#include "setup/printed_pages.h"
 
 namespace {
 
@@ -32,16 +33,16 @@ TEST(AdditionArchivePage, IsOnTheWebHostWithEveryValueEncoded) {
             "&rally=R1-%E9%20%3F&archive=Liste.txt");
 }
 
-TEST(ParticipantsPages, ThirtyAPageNumberedOnAcrossPagesWithBandsOnOddRowsOfEachPage) {
-  EXPECT_TRUE(ParticipantsPages(0).empty());
-  EXPECT_TRUE(ParticipantsPages(-3).empty());
+TEST(PrintedPages, ThirtyAPageNumberedOnAcrossPagesWithBandsOnOddRowsOfEachPage) {
+  EXPECT_TRUE(PrintedPages(0).empty());
+  EXPECT_TRUE(PrintedPages(-3).empty());
 
-  std::vector<ParticipantsPage> one = ParticipantsPages(30);
+  std::vector<PrintedPage> one = PrintedPages(30);
   ASSERT_EQ(one.size(), 1u);
   EXPECT_EQ(one[0].first, 0);
   EXPECT_EQ(one[0].rows, 30);
 
-  std::vector<ParticipantsPage> two = ParticipantsPages(31);
+  std::vector<PrintedPage> two = PrintedPages(31);
   ASSERT_EQ(two.size(), 2u);
   EXPECT_EQ(two[0].rows, 30);
   EXPECT_EQ(two[1].first, 30);
@@ -58,7 +59,7 @@ TEST(ParticipantsPages, ThirtyAPageNumberedOnAcrossPagesWithBandsOnOddRowsOfEach
   EXPECT_FALSE(RowHasBand(29));
 
   // A count beyond the table prints the table, no more.
-  std::vector<ParticipantsPage> full = ParticipantsPages(250);
+  std::vector<PrintedPage> full = PrintedPages(250);
   ASSERT_EQ(full.size(), 7u);
   EXPECT_EQ(full.back().first, 180);
   EXPECT_EQ(full.back().rows, 20);

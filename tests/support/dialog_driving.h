@@ -30,4 +30,29 @@ inline HWND OpenDialogOnTop(const char* name, DLGPROC procedure) {
   return dialog;
 }
 
+// The click a button posts its dialog, to come after what the caller does now.
+inline void PostClick(HWND dialog, int control) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, control)));
+}
+
+// Sends the owner a command that opens a modal dialog; a timer of this thread plays the
+// operator (once) when a window of that caption is there. True when it was.
+inline bool RunModalDialog(HWND owner, int command, const char* caption, void (*play)(HWND dialog)) {
+  static void (*player)(HWND);
+  static const char* wanted;
+  static bool seen;
+  player = play;
+  wanted = caption;
+  seen = false;
+  UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowA(nullptr, wanted);
+    if (!dialog || seen) return;
+    seen = true;
+    player(dialog);
+  });
+  SendMessageA(owner, WM_COMMAND, command, 0);
+  KillTimer(nullptr, timer);
+  return seen;
+}
+
 }  // namespace testsupport

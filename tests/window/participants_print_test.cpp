@@ -51,33 +51,10 @@ class ParticipantsPrint : public ::testing::Test {
   ParticipantsListing listing = {};
 };
 
-// A white memory canvas of the page's size.
-class Canvas {
+// A page at one device pixel a logical unit.
+class Canvas : public testsupport::MemoryCanvas {
  public:
-  Canvas() {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, kCanvasWidth, kCanvasHeight);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(dc_, bitmap_);
-    PatBlt(dc_, 0, 0, kCanvasWidth, kCanvasHeight, WHITENESS);
-  }
-  ~Canvas() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y) & 0xFFFFFF; }
-  void Save(const char* name) const {
-    RECT all = {0, 0, kCanvasWidth, kCanvasHeight};
-    testsupport::SaveDeviceContextArea(dc_, all, name);
-  }
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
+  Canvas() : MemoryCanvas(kCanvasWidth, kCanvasHeight) {}
 };
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -85,16 +62,11 @@ constexpr COLORREF kGrey = RGB(234, 234, 234);
 constexpr COLORREF kHeading = RGB(255, 214, 142);
 
 bool AnyInk(const Canvas& canvas, int left, int top, int right, int bottom, COLORREF background) {
-  for (int y = top; y < bottom; ++y) {
-    for (int x = left; x < right; ++x) {
-      if (canvas.At(x, y) != background) return true;
-    }
-  }
-  return false;
+  return canvas.AnyBut(left, top, right, bottom, background);
 }
 
 TEST_F(ParticipantsPrint, ThirtyOneParticipantsMakeAFullFirstPageAndASecondWithRow31Alone) {
-  std::vector<ParticipantsPage> pages = ParticipantsPages(listing.count);
+  std::vector<PrintedPage> pages = PrintedPages(listing.count);
   ASSERT_EQ(pages.size(), 2u);
   MemoryBitmap logo(nullptr, listing.logoPath, kPrintLogoWidth, kPrintLogoHeight);
   ASSERT_NE(logo.dc(), nullptr);
@@ -134,7 +106,7 @@ TEST_F(ParticipantsPrint, AMissingLogoAndAClubEventShowNoPictures) {
   MemoryBitmap logo(nullptr, listing.logoPath, kPrintLogoWidth, kPrintLogoHeight);
   EXPECT_EQ(logo.dc(), nullptr);
   Canvas page;
-  PaintParticipantsPage(page.dc(), kCanvasWidth, kCanvasHeight, listing, ParticipantsPages(30)[0], logo.dc());
+  PaintParticipantsPage(page.dc(), kCanvasWidth, kCanvasHeight, listing, PrintedPages(30)[0], logo.dc());
   page.Save("participants_print_club_event");
   EXPECT_FALSE(AnyInk(page, 25, 25, 221, 75, kWhite));
   EXPECT_FALSE(AnyInk(page, 350, 275, 370, 288, kGrey));

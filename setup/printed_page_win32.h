@@ -1,0 +1,85 @@
+// What every printed list (participants, start order) draws alike: the page's mapping, the
+// logo, the bands, the frame, the title, the event's details and the footer, and the print
+// job that sends the pages. Each list adds its column heads and rows.
+#pragma once
+
+#include <windows.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "race/event_records.h"
+#include "setup/printed_pages.h"
+
+// A bitmap file loaded at a given size and selected into a memory device context
+// compatible with dc, to be copied onto a page; a file that is missing or not a bitmap gives
+// no context, and nothing is drawn of it.
+class MemoryBitmap {
+ public:
+  MemoryBitmap(HDC dc, const char* path, int width, int height);
+  ~MemoryBitmap();
+  MemoryBitmap(const MemoryBitmap&) = delete;
+  MemoryBitmap& operator=(const MemoryBitmap&) = delete;
+  // The memory device context holding the bitmap, or nullptr.
+  HDC dc() const { return memory_; }
+
+ private:
+  HBITMAP bitmap_ = nullptr;
+  HDC memory_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+};
+
+// The logo as every print-out shows it: 196 x 50, in VGA colours.
+inline constexpr int kPrintLogoWidth = 196;
+inline constexpr int kPrintLogoHeight = 50;
+
+// A record field as a text: the fields are fixed-width and may be full without a terminator.
+template <std::size_t N>
+std::string FieldText(const char (&field)[N]) {
+  return std::string(field, strnlen(field, N));
+}
+
+enum class Align { Left, Right, Centre };
+// Text at (x, y), its top on y; nothing for an empty text.
+void PageText(HDC dc, int x, int y, Align align, const std::string& text);
+HFONT ArialFont(int height, int weight, bool underline = false);
+
+void DrawLine(HDC dc, int x1, int y1, int x2, int y2);
+void FillArea(HDC dc, int left, int top, int right, int bottom, COLORREF colour);
+
+// The top of row k of a page's list.
+inline int PrintedRowTop(int row) { return 275 + 20 * row; }
+
+struct PrintedListHeading {
+  const char* title;          // centred above the frame
+  const char* eventTitle;     // event name, " / ", rally name
+  const TrackDetails* track;  // event name without the international prefix; may be null
+  int lowerValuesX;           // where the race director and hosting club values begin
+};
+
+// Maps the 700 x 900 page isotropically onto deviceWidth x deviceHeight pixels of dc for
+// its lifetime; the device context is put back as it was afterwards.
+class PrintedPageMapping {
+ public:
+  PrintedPageMapping(HDC dc, int deviceWidth, int deviceHeight);
+  ~PrintedPageMapping();
+  PrintedPageMapping(const PrintedPageMapping&) = delete;
+  PrintedPageMapping& operator=(const PrintedPageMapping&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+// Everything of a mapped page but its column heads and rows: the logo (or nothing when
+// logo is null), the heading band and the grey bands of the page's rows, the frame, the
+// title, the event's details and the footer. Leaves the text transparent and black.
+void PaintPrintedListFrame(HDC dc, HDC logo, int rows, const PrintedListHeading& heading);
+
+// Prints the pages of a list of count rows as one document on a printer's device context
+// (which stays the caller's): paint draws one page on the mapped printer, with the logo of
+// logoPath (or null). False when the list is empty or the printer refused the document.
+using PrintedPagePainter = std::function<void(HDC dc, const PrintedPage& page, HDC logo)>;
+bool PrintListPages(HDC printer, const char* documentName, const char* logoPath, int count,
+                    const PrintedPagePainter& paint);
