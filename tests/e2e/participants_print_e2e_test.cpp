@@ -1,6 +1,7 @@
 // The participants list printed for real: on the PDF printer of tests/support/pdf-printer,
 // through the print dialog's hook and through the real print dialog, read back from the
-// PDF it became. Also a cancelled dialog, and a printer that goes away.
+// PDF it became, and from the participants dialog's Print button. Also a cancelled dialog,
+// a printer that goes away, and no printer at all.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,10 +10,20 @@
 #include <string>
 
 #include "app/build_profile.h"
+#include "platform/bounded.h"
+#include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/print_dialog.h"
+#include "race/country_files.h"
+#include "race/database_files.h"
+#include "race/event_file.h"
+#include "race/settings_files.h"
+#include "setup/participants_dialog_ids.h"
 #include "setup/participants_print.h"
 #include "setup/participants_publishing.h"
+#include "setup/setup_dialogs.h"
+#include "tests/race/storage_test_support.h"
+#include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
 #include "tests/support/pdf_printer.h"
 #include "tests/support/process_windows.h"
@@ -134,6 +145,65 @@ TEST_F(ParticipantsPrintOnPaper, TheRealPrintDialogPrintsOnOkAndNothingOnCancel)
   ExpectTheWholeList(printer.TakePrinted());
 }
 
+// The dialog's Print button, on a rally that took 31 drivers of the database: the list as the
+// dialog holds it, under the event's title, comes out on paper.
+TEST(ParticipantsDialogOnPaper, PrintPutsTheRallysThirtyOneDriversOnTwoPages) {
+  testsupport::PdfPrinter printer;
+  ASSERT_TRUE(printer.Present());
+  ASSERT_EQ(printer.TakePrinted().problem, "");
+  storagetest::WorkingFolder folder;
+  platform::CreateFolder("images");
+  for (const char* picture : {"images/impression.bmp", "images/wifiVert.bmp", "images/wifiRouge.bmp",
+                              "images/trophee.bmp"}) {
+    platform::CopyFileTo(testsupport::HostPath(std::string(VELLGRIN_PROGRAM_ASSETS) + "/" + picture).c_str(),
+                         picture);
+  }
+  ASSERT_TRUE(folder.InstallFactoryFile(kCountryNamesFile));
+  ASSERT_TRUE(folder.InstallFactoryFile(kCountryCodesFile));
+  static DriversTable drivers;
+  for (int i = 0; i < 31; ++i) {
+    platform::CopyBounded(drivers[i].name, DriverName(i).c_str());
+    platform::CopyBounded(drivers[i].team, "Ridge RC");
+    platform::CopyBounded(drivers[i].car, "Buggy 8");
+    platform::CopyBounded(drivers[i].carNumber, std::to_string(101 + i).c_str());
+  }
+  ASSERT_TRUE(WriteDriversDatabase(kDriversDatabaseFile, drivers, 31));
+  static CarsTable cars;
+  platform::CopyBounded(cars[0].name, "Buggy 8");
+  platform::CopyBounded(cars[0].category, "1/8 buggy");
+  ASSERT_TRUE(WriteCarsDatabase(kCarsDatabaseFile, cars, 1));
+  static AgeCategoriesTable ages;
+  ASSERT_TRUE(WriteAgeCategoriesDatabase(kAgeCategoriesDatabaseFile, ages, 0));
+  testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\nimages/trophee.bmp\t\r\n");
+  ASSERT_TRUE(WriteFreshEvent(nullptr, "Spring rally"));
+
+  HWND dialog = testsupport::OpenDialogOnTop("RALLYEPILOTES", ParticipantsDialogProc);
+  ASSERT_NE(dialog, nullptr);
+  for (int i = 0; i < 31; ++i) {
+    SendDlgItemMessageA(dialog, IDC_PARTICIPANTS_DRIVERS, LB_SETCURSEL, i, 0);
+    testsupport::SendCommand(dialog, IDC_PARTICIPANTS_TAKE);
+  }
+  EXPECT_EQ(testsupport::ControlText(dialog, IDC_PARTICIPANTS_COUNT), "(31)");
+  DefaultPrinterDC pdf;
+  platform::test::InterceptPrintDialog(pdf.get());
+  testsupport::SendCommand(dialog, IDC_PARTICIPANTS_PRINT);
+  EXPECT_EQ(platform::test::PrintDialogCalls(), 1);
+  DestroyWindow(dialog);
+
+  PrintedDocument document = printer.TakePrinted("participants_dialog_print_pdf_page2", 2);
+  ASSERT_TRUE(document.printed) << document.problem;
+  EXPECT_EQ(document.pages, 2);
+  ASSERT_EQ(document.pageTexts.size(), 2u);
+  const std::string& first = document.pageTexts[0];
+  EXPECT_NE(At(first, "LIST OF PARTICIPANTS (31 recorded)"), std::string::npos) << first;
+  EXPECT_NE(At(first, " / Spring rally"), std::string::npos) << "the event's title";
+  EXPECT_NE(At(first, "Team"), std::string::npos) << "a club event";
+  EXPECT_NE(At(first, "1/8 buggy"), std::string::npos) << "the car's category";
+  for (int i = 1; i < 30; ++i) EXPECT_GT(At(first, DriverName(i)), At(first, DriverName(i - 1))) << i;
+  EXPECT_EQ(At(first, DriverName(30)), std::string::npos);
+  EXPECT_NE(At(document.pageTexts[1], DriverName(30)), std::string::npos);
+}
+
 // The printer vanishes while the program runs (its server stopped): Wine still lists it and
 // gives its device context, and refuses the job at its end. Nothing comes out, and the
 // program goes on.
@@ -147,6 +217,8 @@ TEST_F(PrinterGone, AJobOnAPrinterGoneWhileTheProgramRunsPrintsNothing) {
   platform::test::InterceptPrintDialog(pdf.get());
   PrintParticipantsList(nullptr, listing);
   EXPECT_EQ(platform::test::PrintDialogCalls(), 1);
+  // The program has no word of its own for a refused job.
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty());
   PrintedDocument nothing = printer.TakePrinted();
   EXPECT_FALSE(nothing.printed);
   EXPECT_EQ(nothing.problem, "");
