@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <vector>
 
+#include "tests/support/process_windows.h"
 #include "tests/support/temp_folder.h"
 
 namespace testsupport {
@@ -59,19 +59,8 @@ bool LocalFtpServer::WaitFor(const char* suffix, bool exists) const {
   return false;
 }
 
-// Launches the script; under Wine its end cannot be waited for.
 bool LocalFtpServer::Run(const std::string& arguments) const {
-  std::string command = HostPath(VELLGRIN_FTP_SERVER_SCRIPT) + " " + arguments;
-  std::vector<char> line(command.begin(), command.end());
-  line.push_back('\0');
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  return true;
+  return LaunchUnixCommand(VELLGRIN_FTP_SERVER_SCRIPT, arguments);
 }
 
 }  // namespace testsupport

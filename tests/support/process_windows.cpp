@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "tests/support/capture.h"
+#include "tests/support/temp_folder.h"
+
 namespace testsupport {
 namespace {
 
@@ -58,6 +61,50 @@ bool StartProgramProcess(const std::string& exe, const std::string& arguments, c
   std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, process) != 0;
+}
+
+bool LaunchUnixCommand(const std::string& program, const std::string& arguments) {
+  std::string line = HostPath(program) + " " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return true;
+}
+
+DialogAnswerer::DialogAnswerer(int button, const char* captureName, int timeoutMs)
+    : thread_(&DialogAnswerer::Answer, this, button, std::string(captureName ? captureName : ""), timeoutMs) {}
+
+DialogAnswerer::~DialogAnswerer() { Answered(); }
+
+bool DialogAnswerer::Answered() {
+  if (thread_.joinable()) thread_.join();
+  return answered_;
+}
+
+void DialogAnswerer::Answer(int button, std::string captureName, int timeoutMs) {
+  DWORD start = GetTickCount();
+  HWND dialog = nullptr;
+  while (!dialog && static_cast<int>(GetTickCount() - start) < timeoutMs) {
+    dialog = FindProcessWindow(GetCurrentProcessId(), "#32770");
+    if (!dialog) Sleep(20);
+  }
+  if (!dialog) return;
+  // Let it fill its controls and paint before it is looked at.
+  Sleep(500);
+  char text[2048] = "";
+  GetWindowTextA(dialog, text, sizeof text);
+  title_ = text;
+  text[0] = '\0';
+  GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
+  text_ = text;
+  if (!captureName.empty()) CaptureWindow(dialog, captureName.c_str());
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  for (int i = 0; i < 500 && IsWindow(dialog); ++i) Sleep(10);
+  answered_ = !IsWindow(dialog);
 }
 
 }  // namespace testsupport

@@ -1,5 +1,5 @@
 // The printed participants list: pages painted into a memory canvas (captured for a look),
-// the print dialog's Cancel, and the print job on a device context of the test's own.
+// the print dialog's Cancel, and the print job on a device context that refuses it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -123,8 +123,8 @@ TEST_F(ParticipantsPrint, ACancelledPrintDialogOrAnEmptyListPrintsNothing) {
   EXPECT_EQ(platform::CurrentFolder(), folder);
 }
 
-// Wine here has no printer (no print system, no printer driver to add one to), so the job
-// runs on a memory device context, which refuses documents: nothing may be drawn on it.
+// A device context that refuses the document (a memory one does): nothing may be drawn on
+// it. Real print jobs are the end-to-end print tests' (e2e/participants_print_e2e_test.cpp).
 TEST_F(ParticipantsPrint, APrinterThatRefusesTheDocumentGetsNoPage) {
   Canvas refusing;
   EXPECT_FALSE(PrintParticipantsPages(refusing.dc(), listing));
