@@ -49,7 +49,7 @@ const char* FrenchText(Text id) {
     case Text::MenuChampionshipClassifications:
       return "Classements des championnats";
     case Text::MenuCountdown:
-      return "Compte à rebours";
+      return "Décompte";
     case Text::MenuAdditionalScreen:
       return "Écran additionnel";
     case Text::MenuSettings:
@@ -245,7 +245,7 @@ const char* FrenchText(Text id) {
     case Text::ControlClockGroup:
       return "Durée de course / Horloge";
     case Text::ControlCountdownGroup:
-      return "Compte à rebours";
+      return "Décompte";
     case Text::ControlTransponderModeGroup:
       return "Mode transpondeurs";
     case Text::ControlPersonalChips:

@@ -682,8 +682,8 @@ TEST_F(MainWindowOtherBuilds, FrenchAndSpanishHaveNoPowerStageNoRemovalAndNoStar
 
 namespace {
 
-// The race options are drawn in bold Arial 16: their texts must fit beside the radio or
-// check mark in every language.
+// The race options and the group boxes' captions are drawn in bold Arial 16: their texts
+// must show whole in every language.
 TEST(RaceControlTexts, TheRaceOptionsShowTheirWholeTextInEveryLanguage) {
   HDC screen = GetDC(nullptr);
   HFONT font = CreateFontA(16, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
@@ -691,11 +691,14 @@ TEST(RaceControlTexts, TheRaceOptionsShowTheirWholeTextInEveryLanguage) {
   for (const BuildProfile* profile : {&kEnglishBuild, &kFrenchBuild, &kSpanishBuild}) {
     SetActiveProfile(*profile);
     for (const RaceControlSpec& c : RaceControlLayout(1600, 900)) {
-      if (c.id != kPersonalChipsRadio && c.id != kClubChipsRadio && c.id != kMessageBoxCheck) continue;
+      // Beside a radio or check mark; or a group box's caption, after its frame's corner.
+      const bool option = c.id == kPersonalChipsRadio || c.id == kClubChipsRadio || c.id == kMessageBoxCheck;
+      const bool group = c.id == kClockGroup || c.id == kCountdownGroup || c.id == kTransponderModeGroup;
+      if ((!option && !group) || c.text == Text::None) continue;
       const char* text = Tr(c.text);
       SIZE size = {};
       GetTextExtentPoint32A(screen, text, static_cast<int>(std::strlen(text)), &size);
-      EXPECT_LE(size.cx + 20, c.width) << text;
+      EXPECT_LE(size.cx + (option ? 20 : 10), c.width) << text;
     }
   }
   SetActiveProfile(kEnglishBuild);
