@@ -105,8 +105,9 @@ void OpenChipList(HWND window, const LiveTableGeometry& g, int line, int index) 
                               ProgramInstance(), nullptr);
   LRESULT chosen = SendDlgItemMessageA(window, kTransponderSetCombo, CB_GETCURSEL, 0, 0);
   if (chosen >= 0 && chosen < static_cast<LRESULT>(s.transponderSets.size())) {
-    for (const char* chip : s.transponderSets[static_cast<std::size_t>(chosen)].transponder)
-      SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(chip));
+    const char* chips[kTranspondersPerSet];
+    const int count = ClubChipChoices(s.transponderSets[static_cast<std::size_t>(chosen)], chips);
+    for (int i = 0; i < count; ++i) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(chips[i]));
   }
   SendMessageA(list, CB_SETCURSEL, 0, 0);
   LiveTable().chipEntry = index;

@@ -77,7 +77,6 @@ void ConnectFromDialog(HWND dialog) {
   ProgramPort programPort;
   InterfaceDialogState& state = InterfaceDialogMemory();
   ConnectOutcome outcome = ConnectInterface(dialog, port, programPort, &state);
-  if (outcome == ConnectOutcome::NoPortSelected) return;
   char message[256];
   ConnectMessage(outcome, message, sizeof message);
   SetDlgItemTextA(dialog, IDC_INTERFACE_MESSAGE, message);
