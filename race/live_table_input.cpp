@@ -146,8 +146,14 @@ void ManualTiming(HWND window, int index) {
 void PenaltyDialog(HWND window, int index) {
   MainState& s = Main();
   if (!ActiveProfile().driverPenaltyDialog) return;
+  // Clicks that reach the window while this one's boxes or dialog are up (a modal loop still
+  // dispatches posted messages) start nothing more: one question and one message per click.
+  static bool busy = false;
+  if (busy) return;
+  busy = true;
   if (!LiveTable().penaltiesSynchronised) SynchronisePenalties(window, s);
   OpenDriverPenaltyDialog(window, &s.entries[index]);
+  busy = false;
 }
 
 }  // namespace

@@ -202,20 +202,39 @@ TEST_F(SetupDialogWindows, PenaltyDatabaseWithItsLateStartControls) {
 TEST_F(SetupDialogWindows, PenaltyImportAndExportGoThroughTheFileDialogs) {
   ASSERT_TRUE(folder.InstallFactoryFile(kPenaltiesDatabaseFile));
   ASSERT_TRUE(folder.InstallFactoryFile(kLateStartPenaltyFile));
-  testsupport::WriteBytes("empty.pen", "");
+  const std::string factory = testsupport::ReadBytes(kPenaltiesDatabaseFile);
+  // A text file chosen by mistake: refused, the list kept, and OK writes it unchanged.
+  testsupport::WriteBytes("notes.pen", "Shopping list\r\nbatteries, tyres\r\n");
   Open("PENALITES", PenaltiesDialogProc);
-  platform::test::QueueFileDialogAnswer(std::string("empty.pen"));
+  const int listed = ListCount(dialog);
+  platform::test::QueueFileDialogAnswer(std::string("notes.pen"));
   Command(dialog, IDC_PENALTY_IMPORT);
-  ASSERT_EQ(ListCount(dialog), 2);
+  EXPECT_EQ(Seen(), std::vector<std::string>{
+                        "The imported file holds no record that can be read: the list is kept as it was."});
+  EXPECT_EQ(ListCount(dialog), listed);
+  Command(dialog, IDOK);
+  Close();
+  EXPECT_EQ(testsupport::ReadBytes(kPenaltiesDatabaseFile), factory);
+  platform::test::ClearMessages();
+
+  // A file with short lines and a line without a code: one message counts what was left out.
+  testsupport::WriteBytes("club.pen", "1\t600\tA\r\n2\t30\tP1\tCut\r\n2\t9\t\tno code\t\r\n3\t45\tP2\tPush\tPushed\t\r\n");
+  Open("PENALITES", PenaltiesDialogProc);
+  platform::test::QueueFileDialogAnswer(std::string("club.pen"));
+  Command(dialog, IDC_PENALTY_IMPORT);
+  ASSERT_EQ(ListCount(dialog), 4);  // A, PS, P1, P2
   EXPECT_EQ(Text(dialog, IDC_PENALTY_DURATION), "600") << "the abandon stays armed";
-  platform::test::QueueFileDialogAnswer(std::string("saved"));
+  EXPECT_EQ(Seen(), std::vector<std::string>{"3 record(s) taken from the imported file.\n"
+                                             " - 1 line(s) without a name left out"});
+  // An extension typed in capitals is the extension.
+  platform::test::QueueFileDialogAnswer(std::string("SAVED.PEN"));
   Command(dialog, IDC_PENALTY_EXPORT);
-  EXPECT_NE(testsupport::ReadBytes("saved.pen"), "<missing>");
-  ASSERT_EQ(platform::test::FileDialogs().size(), 2u);
+  EXPECT_NE(testsupport::ReadBytes("SAVED.PEN"), "<missing>");
+  EXPECT_EQ(testsupport::ReadBytes("SAVED.PEN.pen"), "<missing>");
+  ASSERT_EQ(platform::test::FileDialogs().size(), 3u);
   EXPECT_EQ(platform::test::FileDialogs()[0].filter, "Database Penalties (.pen)|*.pen");
   Command(dialog, IDCANCEL);
   Close();
-  EXPECT_TRUE(Seen().empty());
 }
 
 TEST_F(SetupDialogWindows, TheSpanishPenaltyDialogHasNoLateStart) {
@@ -253,7 +272,8 @@ TEST_F(SetupDialogWindows, InterfaceOpensOnTheLinkFileAndOkWritesNothing) {
   EXPECT_EQ(Text(dialog, IDC_INTERFACE_MESSAGE), " COM Port is not open !\r\n");
   testsupport::CaptureWindow(dialog, "interface_dialog_not_open");
   Command(dialog, IDC_INTERFACE_CONNECT);
-  EXPECT_EQ(Text(dialog, IDC_INTERFACE_MESSAGE), " COM Port is not open !\r\n") << "no port chosen: nothing";
+  EXPECT_EQ(Text(dialog, IDC_INTERFACE_MESSAGE), "A COM port must be chosen before Connect.")
+      << "no port chosen: the box asks for one";
   Command(dialog, IDOK);
   Close();
   EXPECT_EQ(testsupport::ReadBytes(kInterfaceSettingsFile), "com7\t0\tVellgrinZL2\r\n");
