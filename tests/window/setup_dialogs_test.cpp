@@ -17,6 +17,7 @@
 #include "race/penalty_database.h"
 #include "race/settings_files.h"
 #include "setup/database_dialogs.h"
+#include "setup/race_parameters_model.h"
 #include "setup/setup_dialog_ids.h"
 #include "setup/setup_dialogs.h"
 #include "tests/race/storage_test_support.h"
@@ -309,6 +310,26 @@ TEST_F(SetupDialogWindows, InterfaceOpensOnTheLinkFileAndOkWritesNothing) {
   Command(dialog, IDOK);
   Close();
   EXPECT_EQ(testsupport::ReadBytes(kInterfaceSettingsFile), "com7\t0\tVellgrinZL2\r\n");
+}
+
+TEST_F(SetupDialogWindows, RaceParametersFromADamagedSectionShowWhatWillBeStored) {
+  ASSERT_TRUE(WriteFreshEvent(nullptr, "R"));
+  RaceParametersDialogData damaged = {};
+  damaged.selectedNode = 10000;
+  damaged.rallyCount = 1;
+  damaged.parameters = {-5, 99999, 99999, 7};
+  ASSERT_TRUE(SaveRaceParameters(nullptr, damaged));
+  Open("RALLYEPARAMETRES", RallyParametersDialogProc);
+  EXPECT_EQ(Text(dialog, IDC_PARAMETERS_INTERVAL), "0");
+  EXPECT_EQ(Text(dialog, IDC_PARAMETERS_REST), "999");
+  EXPECT_EQ(Text(dialog, IDC_PARAMETERS_MINIMUM_LAP), "3600");
+  EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_PARAMETERS_STANDARD_START), BST_CHECKED);
+  Command(dialog, IDOK);
+  Close();
+  const std::string stored = testsupport::ReadBytes(kRallyFilePath);
+  EXPECT_NE(stored.find("CourseRallye1Param\xE8tres\t\r\n0\t999\t3600\t"), std::string::npos);
+  EXPECT_NE(stored.find("CourseRallye1Param\xE8tres2\t\r\n1\t"), std::string::npos)
+      << "the start type shown is the one stored";
 }
 
 TEST_F(SetupDialogWindows, ControlsUnderPixelPlacedPartsStayClearOnEveryScale) {
