@@ -33,7 +33,7 @@ bool TextContinues(platform::TextFile& file, long* closingTab) {
 }  // namespace
 
 FieldStop ReadField(platform::TextFile& file, char* field, std::size_t width, bool spansLines,
-                   bool* cut) {
+                    bool* cut) {
   std::size_t n = 0;
   bool dropped = false;
   bool crStored = false;  // the last byte read was a CR, kept in the field

@@ -53,7 +53,7 @@ enum class FieldStop { Tab, LineEnd, FileEnd };
 // empty one leaves the field as it was, so callers clear their tables first. field may be
 // null to skip the field. A CR left before the line end is not kept.
 FieldStop ReadField(platform::TextFile& file, char* field, std::size_t width, bool spansLines,
-                   bool* cut = nullptr);
+                    bool* cut = nullptr);
 
 // Reads a text field up to its TAB whatever lines it spans (a text of its own, such as the
 // stage comment, not a database line); otherwise as ReadField. False when the file ended

@@ -24,6 +24,10 @@ struct OpenDialog {
 };
 OpenDialog open;
 
+void ShowWarning(HWND dialog, const std::string& text) {
+  platform::ShowMessage(dialog, text.c_str(), Tr(Text::CaptionBeCareful), platform::kMbOk | platform::kMbIconWarning);
+}
+
 void RestoreFolder(const DialogSpec& spec) {
   if (spec.keepsFolder) platform::SetCurrentFolder(open.savedFolder);
 }
@@ -195,15 +199,12 @@ void Import(HWND dialog, const DialogSpec& spec) {
   if (report.taken == 0) {
     // A file chosen by mistake must not empty the list that OK would then write.
     std::memcpy(table.records, kept.data(), kept.size());
-    ShowError(dialog, Text::DbImportNothingReadable, platform::kMbIconWarning);
+    ShowWarning(dialog, Tr(Text::DbImportNothingReadable));
     RestoreFolder(spec);
     return;
   }
   if (spec.loadCorrections) spec.loadCorrections(dialog, false);
-  if (report.LeftSomethingOut()) {
-    platform::ShowMessage(dialog, ImportReportText(report, table.capacity).c_str(), Tr(Text::CaptionBeCareful),
-                          platform::kMbOk | platform::kMbIconWarning);
-  }
+  if (report.LeftSomethingOut()) ShowWarning(dialog, ImportReportText(report, table.capacity));
   SetDlgItemTextA(dialog, spec.newField, "");
   RebuildList(dialog, spec);
   SelectAndShow(dialog, spec, 0);
@@ -285,8 +286,7 @@ void Initialise(HWND dialog, const DialogSpec& spec) {
     ShowError(dialog, spec.fileMessage);
   } else if (counts.beyondCapacity > 0) {
     // Said now, before OK writes the file back without them.
-    platform::ShowMessage(dialog, BeyondCapacityText(spec.databaseFile, counts.beyondCapacity, table.capacity).c_str(),
-                          Tr(Text::CaptionBeCareful), platform::kMbOk | platform::kMbIconWarning);
+    ShowWarning(dialog, BeyondCapacityText(spec.databaseFile, counts.beyondCapacity, table.capacity));
   }
   // A record with an empty key would end the list early and hide the records behind it.
   if (!spec.fixedList) CompactTable(table);
