@@ -1,5 +1,8 @@
 #include "platform/file_dialog.h"
 
+#include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <deque>
 
 #include "platform/bounded.h"
@@ -19,7 +22,29 @@ Interception& State() {
   return state;
 }
 
+bool HoldsIgnoringCase(const char* text, const char* part) {
+  const std::size_t length = std::strlen(part);
+  for (const char* at = text; *at; ++at) {
+    std::size_t i = 0;
+    while (i < length && at[i] &&
+           std::tolower(static_cast<unsigned char>(at[i])) == std::tolower(static_cast<unsigned char>(part[i])))
+      ++i;
+    if (i == length) return true;
+  }
+  return length == 0;
+}
+
 }  // namespace
+
+bool NameWithExtension(const char* chosen, const char* extension, char* out, std::size_t size) {
+  const char* tail = HoldsIgnoringCase(chosen, extension) ? "" : extension;
+  int n = std::snprintf(out, size, "%s%s", chosen, tail);
+  if (n < 0 || static_cast<std::size_t>(n) >= size) {
+    if (size) out[0] = '\0';
+    return false;
+  }
+  return true;
+}
 
 bool ChooseFile(const FileDialogRequest& request, char* path, std::size_t pathSize) {
   Interception& state = State();

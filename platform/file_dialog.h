@@ -24,6 +24,11 @@ struct FileDialogRequest {
 // path (at most pathSize - 1 bytes) and returns true. The current folder is left as it was.
 bool ChooseFile(const FileDialogRequest& request, char* path, std::size_t pathSize);
 
+// The name a save dialog's choice is written under: the chosen name, with the extension
+// appended unless the name holds it somewhere. Windows file names ignore letter case, so
+// ".PEN" holds ".pen". False (out empty) when the result does not fit in size bytes.
+bool NameWithExtension(const char* chosen, const char* extension, char* out, std::size_t size);
+
 }  // namespace platform
 
 namespace platform::test {

@@ -1,6 +1,7 @@
 #include "race/combo_fillers.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "app/build_profile.h"
 #include "platform/text_file.h"
@@ -10,39 +11,41 @@
 
 namespace {
 
-// Collects field 1 of each record of fieldCount fields, cut to Width - 1 bytes.
+// Collects field 1 of each record of fieldCount fields (at most 9), cut to Width - 1 bytes;
+// lastSpansLines: the last field is a multi-line text.
 template <std::size_t Width>
-bool CollectFirstFields(const char* path, int fieldCount, int capacity, ComboStrings* strings) {
+bool CollectFirstFields(const char* path, std::size_t fieldCount, bool lastSpansLines, int capacity,
+                        ComboStrings* strings) {
   platform::TextFile file(path, "r+");
   if (!file) return false;
   file.Rewind();
-  for (int count = 0; count < capacity && !file.AtEnd(); ++count) {
-    char key[Width] = {0};
-    bool more = ReadTabField(file, key, sizeof key);
-    for (int field = 1; more && field < fieldCount; ++field) more = ReadTabField(file, nullptr, 0);
-    if (more) SkipLine(file);
-    strings->push_back(key);
-  }
+  FieldLayout fields[9] = {TextAt(0, Width)};
+  if (fieldCount > 9) fieldCount = 9;
+  for (std::size_t i = 1; i < fieldCount; ++i) fields[i] = Skipped();
+  if (lastSpansLines && fieldCount > 1) fields[fieldCount - 1] = SkippedMultiLine();
+  std::vector<char> keys(Width * static_cast<std::size_t>(capacity), '\0');
+  int count = ReadRecords(file, keys.data(), Width, static_cast<std::size_t>(capacity), fields, fieldCount);
+  for (int i = 0; i < count; ++i) strings->push_back(&keys[Width * static_cast<std::size_t>(i)]);
   return true;
 }
 
 }  // namespace
 
 bool CollectCarCategoryNames(ComboStrings* strings) {
-  return CollectFirstFields<sizeof(CarCategoryRecord::name)>(kCarCategoriesDatabaseFile, 3,
+  return CollectFirstFields<sizeof(CarCategoryRecord::name)>(kCarCategoriesDatabaseFile, 3, true,
                                                              kMaxCarCategories, strings);
 }
 
 bool CollectClubKeys(ComboStrings* strings) {
-  return CollectFirstFields<sizeof(ClubRecord::key)>(kClubsDatabaseFile, 9, kMaxClubs, strings);
+  return CollectFirstFields<sizeof(ClubRecord::key)>(kClubsDatabaseFile, 9, false, kMaxClubs, strings);
 }
 
 bool CollectCarNames(ComboStrings* strings) {
-  return CollectFirstFields<sizeof(CarRecord::name)>(kCarsDatabaseFile, 5, kMaxCars, strings);
+  return CollectFirstFields<sizeof(CarRecord::name)>(kCarsDatabaseFile, 5, false, kMaxCars, strings);
 }
 
 bool CollectChampionshipNames(ComboStrings* strings) {
-  return CollectFirstFields<sizeof(ChampionshipRecord::name)>(kChampionshipsDatabaseFile, 2,
+  return CollectFirstFields<sizeof(ChampionshipRecord::name)>(kChampionshipsDatabaseFile, 2, true,
                                                               kMaxChampionships, strings);
 }
 

@@ -11,10 +11,11 @@
 namespace {
 
 #define TEXT(Record, field) TextAt(offsetof(Record, field), sizeof(Record::field))
+#define LINES(Record, field) MultiLineTextAt(offsetof(Record, field), sizeof(Record::field))
 
 constexpr std::array<FieldLayout, 3> kCarCategoryLayout = {
     TEXT(CarCategoryRecord, name), TEXT(CarCategoryRecord, quickDescription),
-    TEXT(CarCategoryRecord, characteristics)};
+    LINES(CarCategoryRecord, characteristics)};
 
 constexpr std::array<FieldLayout, 5> kCarLayout = {
     TEXT(CarRecord, name), TEXT(CarRecord, brand), TEXT(CarRecord, model),
@@ -39,7 +40,7 @@ constexpr std::array<FieldLayout, 15> kDriverLayout = {
     TEXT(DriverRecord, photoPath)};
 
 constexpr std::array<FieldLayout, 2> kChampionshipLayout = {
-    TEXT(ChampionshipRecord, name), TEXT(ChampionshipRecord, quickDescription)};
+    TEXT(ChampionshipRecord, name), LINES(ChampionshipRecord, quickDescription)};
 
 constexpr std::array<FieldLayout, 1 + kTranspondersPerSet> MakeTransponderSetLayout() {
   std::array<FieldLayout, 1 + kTranspondersPerSet> layout = {TEXT(TransponderSetRecord, setName)};
@@ -67,6 +68,7 @@ constexpr std::array<FieldLayout, 15> kDriverPickLayout = {
     TEXT(DriverPickRecord, carNumber), TEXT(DriverPickRecord, transponder), Skipped()};
 
 #undef TEXT
+#undef LINES
 
 void ClearAgeCategoryTexts(void* record) {
   auto* category = static_cast<AgeCategoryRecord*>(record);
@@ -83,52 +85,62 @@ void ClearTransponderSetsTable(TransponderSetsTable* table) {
   platform::ZeroBytes(table->data(), sizeof *table);
 }
 
-bool ImportCarCategoriesDatabase(const char* path, CarCategoriesTable* table) {
-  return ReadTableFile(path, table, kCarCategoryLayout);
+bool ImportCarCategoriesDatabase(const char* path, CarCategoriesTable* table, ReadCounts* counts) {
+  return ReadTableFile(path, table, kCarCategoryLayout, nullptr, counts);
 }
-bool ImportCarsDatabase(const char* path, CarsTable* table) {
-  return ReadTableFile(path, table, kCarLayout);
+bool ImportCarsDatabase(const char* path, CarsTable* table, ReadCounts* counts) {
+  return ReadTableFile(path, table, kCarLayout, nullptr, counts);
 }
-bool ImportClubsDatabase(const char* path, ClubsTable* table) {
-  return ReadTableFile(path, table, kClubLayout);
+bool ImportClubsDatabase(const char* path, ClubsTable* table, ReadCounts* counts) {
+  return ReadTableFile(path, table, kClubLayout, nullptr, counts);
 }
-bool ImportAgeCategoriesDatabase(const char* path, AgeCategoriesTable* table) {
-  return ReadTableFile(path, table, kAgeCategoryLayout, ClearAgeCategoryTexts);
+bool ImportAgeCategoriesDatabase(const char* path, AgeCategoriesTable* table, ReadCounts* counts) {
+  return ReadTableFile(path, table, kAgeCategoryLayout, ClearAgeCategoryTexts, counts);
 }
-bool ImportDriversDatabase(const char* path, DriversTable* table) {
-  return ReadTableFile(path, table, kDriverLayout);
+bool ImportDriversDatabase(const char* path, DriversTable* table, ReadCounts* counts) {
+  return ReadTableFile(path, table, kDriverLayout, nullptr, counts);
 }
-bool ImportChampionshipsDatabase(const char* path, ChampionshipsTable* table) {
-  return ReadTableFile(path, table, kChampionshipLayout);
-}
-
-bool ReadCarCategoriesDatabase(CarCategoriesTable* table) {
-  return ImportCarCategoriesDatabase(kCarCategoriesDatabaseFile, table);
-}
-bool ReadCarsDatabase(CarsTable* table) { return ImportCarsDatabase(kCarsDatabaseFile, table); }
-bool ReadClubsDatabase(ClubsTable* table) { return ImportClubsDatabase(kClubsDatabaseFile, table); }
-bool ReadAgeCategoriesDatabase(AgeCategoriesTable* table) {
-  return ImportAgeCategoriesDatabase(kAgeCategoriesDatabaseFile, table);
-}
-bool ReadDriversDatabase(DriversTable* table) {
-  return ImportDriversDatabase(kDriversDatabaseFile, table);
-}
-bool ReadChampionshipsDatabase(ChampionshipsTable* table) {
-  return ImportChampionshipsDatabase(kChampionshipsDatabaseFile, table);
-}
-bool ReadTransponderSetsDatabase(TransponderSetsTable* table) {
-  return ReadTableFile(kTransponderSetsDatabaseFile, table, kTransponderSetLayout);
+bool ImportChampionshipsDatabase(const char* path, ChampionshipsTable* table, ReadCounts* counts) {
+  return ReadTableFile(path, table, kChampionshipLayout, nullptr, counts);
 }
 
-bool ReadFrequenciesDatabase(FrequenciesTable* table) {
+bool ReadCarCategoriesDatabase(CarCategoriesTable* table, ReadCounts* counts) {
+  return ImportCarCategoriesDatabase(kCarCategoriesDatabaseFile, table, counts);
+}
+bool ReadCarsDatabase(CarsTable* table, ReadCounts* counts) {
+  return ImportCarsDatabase(kCarsDatabaseFile, table, counts);
+}
+bool ReadClubsDatabase(ClubsTable* table, ReadCounts* counts) {
+  return ImportClubsDatabase(kClubsDatabaseFile, table, counts);
+}
+bool ReadAgeCategoriesDatabase(AgeCategoriesTable* table, ReadCounts* counts) {
+  return ImportAgeCategoriesDatabase(kAgeCategoriesDatabaseFile, table, counts);
+}
+bool ReadDriversDatabase(DriversTable* table, ReadCounts* counts) {
+  return ImportDriversDatabase(kDriversDatabaseFile, table, counts);
+}
+bool ReadChampionshipsDatabase(ChampionshipsTable* table, ReadCounts* counts) {
+  return ImportChampionshipsDatabase(kChampionshipsDatabaseFile, table, counts);
+}
+bool ReadTransponderSetsDatabase(TransponderSetsTable* table, ReadCounts* counts) {
+  return ReadTableFile(kTransponderSetsDatabaseFile, table, kTransponderSetLayout, nullptr, counts);
+}
+
+bool ReadFrequenciesDatabase(FrequenciesTable* table, ReadCounts* counts) {
   platform::TextFile file(kFrequenciesDatabaseFile, "r+");
   if (!file) return false;
   file.Rewind();
+  ReadCounts read;
+  // One byte more than the field: a longer line is seen as cut.
+  char code[sizeof(FrequencyCode::code) + 1];
   for (FrequencyCode& slot : *table) {
-    char code[sizeof slot.code];
     if (!file.ReadLine(code, sizeof code)) break;
+    ++read.records;
+    if (std::strlen(code) >= sizeof slot.code) ++read.fieldsCut;
     if (code[0] != '\0') platform::CopyBounded(slot.code, code);
   }
+  while (file.ReadLine(code, sizeof code)) ++read.beyondCapacity;
+  if (counts) *counts = read;
   return true;
 }
 

@@ -4,10 +4,15 @@
 // created), and the caller shows its own message.
 //
 // Readers copy each field only when it is not empty and leave the rest of a table as it
-// was, so a caller clears its table first (the Clear operations, or field by field).
+// was, so a caller clears its table first (the Clear operations, or field by field). A
+// field ends at its TAB or at the end of its line (race/database_layout.h). With counts,
+// a reader also tells what it left out: the records beyond the table's capacity and the
+// fields cut to their width.
 #pragma once
 
 #include <array>
+
+struct ReadCounts;
 
 // Files, relative to the working folder.
 inline constexpr const char* kCarCategoriesDatabaseFile = "BaseDonnéesCategories.bd";
@@ -150,24 +155,24 @@ void ClearDriversTable(DriversTable* table);
 void ClearTransponderSetsTable(TransponderSetsTable* table);
 
 // Read the table's database file into records 0, 1, ...
-bool ReadCarCategoriesDatabase(CarCategoriesTable* table);
-bool ReadCarsDatabase(CarsTable* table);
-bool ReadClubsDatabase(ClubsTable* table);
+bool ReadCarCategoriesDatabase(CarCategoriesTable* table, ReadCounts* counts = nullptr);
+bool ReadCarsDatabase(CarsTable* table, ReadCounts* counts = nullptr);
+bool ReadClubsDatabase(ClubsTable* table, ReadCounts* counts = nullptr);
 // Clears the code and name of each record it fills.
-bool ReadAgeCategoriesDatabase(AgeCategoriesTable* table);
-bool ReadDriversDatabase(DriversTable* table);
-bool ReadChampionshipsDatabase(ChampionshipsTable* table);
-bool ReadTransponderSetsDatabase(TransponderSetsTable* table);
+bool ReadAgeCategoriesDatabase(AgeCategoriesTable* table, ReadCounts* counts = nullptr);
+bool ReadDriversDatabase(DriversTable* table, ReadCounts* counts = nullptr);
+bool ReadChampionshipsDatabase(ChampionshipsTable* table, ReadCounts* counts = nullptr);
+bool ReadTransponderSetsDatabase(TransponderSetsTable* table, ReadCounts* counts = nullptr);
 // One code per line; an empty line still takes its slot.
-bool ReadFrequenciesDatabase(FrequenciesTable* table);
+bool ReadFrequenciesDatabase(FrequenciesTable* table, ReadCounts* counts = nullptr);
 
 // The same readings on a file chosen by the operator.
-bool ImportCarCategoriesDatabase(const char* path, CarCategoriesTable* table);
-bool ImportCarsDatabase(const char* path, CarsTable* table);
-bool ImportClubsDatabase(const char* path, ClubsTable* table);
-bool ImportAgeCategoriesDatabase(const char* path, AgeCategoriesTable* table);
-bool ImportDriversDatabase(const char* path, DriversTable* table);
-bool ImportChampionshipsDatabase(const char* path, ChampionshipsTable* table);
+bool ImportCarCategoriesDatabase(const char* path, CarCategoriesTable* table, ReadCounts* counts = nullptr);
+bool ImportCarsDatabase(const char* path, CarsTable* table, ReadCounts* counts = nullptr);
+bool ImportClubsDatabase(const char* path, ClubsTable* table, ReadCounts* counts = nullptr);
+bool ImportAgeCategoriesDatabase(const char* path, AgeCategoriesTable* table, ReadCounts* counts = nullptr);
+bool ImportDriversDatabase(const char* path, DriversTable* table, ReadCounts* counts = nullptr);
+bool ImportChampionshipsDatabase(const char* path, ChampionshipsTable* table, ReadCounts* counts = nullptr);
 
 // Write records 0 .. count - 1 to path: the database file's name on confirmation, the
 // chosen file for Export. Writing 0 records gives an empty file.

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -10,7 +11,65 @@ const char* At(const void* record, std::size_t offset) {
   return static_cast<const char*>(record) + offset;
 }
 
+// Whether the text behind a line end inside a multi-line last field still belongs to it:
+// true when the next TAB closes a line (or the file), as the field's own TAB does; false
+// when it is followed by more fields (the next record) or no TAB comes at all. The file is
+// left where it was. *closingTab receives the offset of that TAB, so that the further line
+// ends before it are taken without another scan.
+bool TextContinues(platform::TextFile& file, long* closingTab) {
+  const long at = file.Tell();
+  int c = file.GetChar();
+  while (c != EOF && c != '\t') c = file.GetChar();
+  bool continues = false;
+  if (c == '\t') {
+    int next = file.PeekChar();
+    continues = next == '\n' || next == EOF;
+    if (continues) *closingTab = file.Tell() - 1;
+  }
+  file.Seek(at, SEEK_SET);
+  return continues;
+}
+
 }  // namespace
+
+FieldStop ReadField(platform::TextFile& file, char* field, std::size_t width, bool spansLines,
+                    bool* cut) {
+  std::size_t n = 0;
+  bool dropped = false;
+  bool crStored = false;  // the last byte read was a CR, kept in the field
+  long closingTab = -1;
+  FieldStop end;
+  for (;;) {
+    int c = file.GetChar();
+    if (c == EOF) {
+      end = FieldStop::FileEnd;
+      break;
+    }
+    if (c == '\t') {
+      end = FieldStop::Tab;
+      break;
+    }
+    if (c == '\n') {
+      bool inside = spansLines && ((closingTab >= 0 && file.Tell() <= closingTab) || TextContinues(file, &closingTab));
+      if (!inside) {
+        end = FieldStop::LineEnd;
+        break;
+      }
+    }
+    crStored = false;
+    if (field && n + 1 < width) {
+      field[n++] = static_cast<char>(c);
+      crStored = c == '\r';
+    } else {
+      dropped = true;
+    }
+  }
+  // A line ended CR CR LF (or LF after a CR): the CR belongs to the line end.
+  if (end != FieldStop::Tab && crStored) --n;
+  if (field && width && n) field[n] = '\0';
+  if (cut) *cut = dropped && field != nullptr;
+  return end;
+}
 
 bool ReadTabField(platform::TextFile& file, char* field, std::size_t width) {
   std::size_t n = 0;
@@ -41,12 +100,12 @@ bool ParseInt(const char* text, int* value) {
   return true;
 }
 
-bool ReadIntField(platform::TextFile& file, int* value) {
+FieldStop ReadIntField(platform::TextFile& file, int* value) {
   // Wide enough for any int with blanks around it; longer junk is cut, not overrun.
   char text[32] = {0};
-  bool tab = ReadTabField(file, text, sizeof text);
+  FieldStop end = ReadField(file, text, sizeof text, false);
   ParseInt(text, value);
-  return tab;
+  return end;
 }
 
 void SkipLine(platform::TextFile& file) {
@@ -54,41 +113,66 @@ void SkipLine(platform::TextFile& file) {
   }
 }
 
-void ReadRecord(platform::TextFile& file, void* record, const FieldLayout* fields,
-                std::size_t fieldCount) {
+int ReadRecord(platform::TextFile& file, void* record, const FieldLayout* fields,
+               std::size_t fieldCount) {
+  int cutFields = 0;
   for (std::size_t i = 0; i < fieldCount; ++i) {
     const FieldLayout& field = fields[i];
-    bool tab = true;
+    FieldStop end = FieldStop::Tab;
+    bool cut = false;
     switch (field.type) {
       case FieldType::Text:
-        tab = ReadTabField(file, At(record, field.offset), field.width);
+        end = ReadField(file, At(record, field.offset), field.width, field.spansLines, &cut);
         break;
       case FieldType::Int:
-        tab = ReadIntField(file, reinterpret_cast<int*>(At(record, field.offset)));
+        end = ReadIntField(file, reinterpret_cast<int*>(At(record, field.offset)));
         break;
       case FieldType::Skip:
-        tab = ReadTabField(file, nullptr, 0);
+        end = ReadField(file, nullptr, 0, field.spansLines);
         break;
     }
-    if (!tab) return;  // end of file
+    if (cut) ++cutFields;
+    if (end != FieldStop::Tab) return cutFields;  // a short line, or the end of the file
   }
   SkipLine(file);
+  return cutFields;
 }
+
+namespace {
+
+// Blank lines hold no record; true when a record follows.
+bool AtRecord(platform::TextFile& file) {
+  while (file.PeekChar() == '\n') file.GetChar();
+  return !file.AtEnd();
+}
+
+}  // namespace
 
 int ReadRecords(platform::TextFile& file, void* table, std::size_t recordSize,
                 std::size_t capacity, const FieldLayout* fields, std::size_t fieldCount,
-                void (*prepare)(void* record)) {
+                void (*prepare)(void* record), ReadCounts* counts) {
   std::size_t slot = 0;
-  // Each record consumes at least one byte, so the loop ends at the end of the file.
-  for (; slot < capacity && !file.AtEnd(); ++slot) {
+  int cutFields = 0;
+  // Each record consumes at least one byte, so the loops end at the end of the file.
+  for (; slot < capacity && AtRecord(file); ++slot) {
     void* record = At(table, slot * recordSize);
     if (prepare) prepare(record);
-    ReadRecord(file, record, fields, fieldCount);
+    cutFields += ReadRecord(file, record, fields, fieldCount);
+  }
+  if (counts) {
+    counts->records = static_cast<int>(slot);
+    counts->fieldsCut = cutFields;
+    counts->beyondCapacity = 0;
+    std::vector<char> scratch(recordSize);
+    while (AtRecord(file)) {
+      ReadRecord(file, scratch.data(), fields, fieldCount);
+      ++counts->beyondCapacity;
+    }
   }
   return static_cast<int>(slot);
 }
 
-bool WriteTextField(platform::TextFile& file, const char* text, std::size_t width) {
+bool WriteTextField(platform::TextFile& file, const char* text, std::size_t width, bool spansLines) {
   std::size_t n = 0;
   while (n + 1 < width && text[n] != '\0') ++n;
   char chunk[256];
@@ -97,7 +181,7 @@ bool WriteTextField(platform::TextFile& file, const char* text, std::size_t widt
     std::size_t length = n - start < sizeof chunk ? n - start : sizeof chunk;
     std::memcpy(chunk, text + start, length);
     for (std::size_t i = 0; i < length; ++i) {
-      if (chunk[i] == '\t') chunk[i] = ' ';
+      if (chunk[i] == '\t' || (!spansLines && (chunk[i] == '\n' || chunk[i] == '\r'))) chunk[i] = ' ';
     }
     ok = file.Write(chunk, length) && ok;
   }
@@ -111,7 +195,7 @@ bool WriteRecord(platform::TextFile& file, const void* record, const FieldLayout
     const FieldLayout& field = fields[i];
     switch (field.type) {
       case FieldType::Text:
-        ok = WriteTextField(file, At(record, field.offset), field.width) && ok;
+        ok = WriteTextField(file, At(record, field.offset), field.width, field.spansLines) && ok;
         break;
       case FieldType::Int: {
         int value;
@@ -129,11 +213,11 @@ bool WriteRecord(platform::TextFile& file, const void* record, const FieldLayout
 
 bool ReadRecordsFile(const char* path, void* table, std::size_t recordSize, std::size_t capacity,
                      const FieldLayout* fields, std::size_t fieldCount,
-                     void (*prepare)(void* record)) {
+                     void (*prepare)(void* record), ReadCounts* counts) {
   platform::TextFile file(path, "r+");
   if (!file) return false;
   file.Rewind();
-  ReadRecords(file, table, recordSize, capacity, fields, fieldCount, prepare);
+  ReadRecords(file, table, recordSize, capacity, fields, fieldCount, prepare, counts);
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
+#include "platform/file_dialog.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
 #include "race/event_file.h"
@@ -310,13 +311,7 @@ void ShortRerank(MainState& state) {
 }
 
 bool SaveAsPath(const char* chosen, char (&path)[kEventPathSize]) {
-  std::size_t length = std::strlen(chosen);
-  bool hasExtension = std::strstr(chosen, ".rall") != nullptr;
-  std::size_t needed = length + (hasExtension ? 0 : 5);
-  if (needed >= sizeof path) return false;
-  platform::CopyBounded(path, chosen);
-  if (!hasExtension) std::strcat(path, ".rall");
-  return true;
+  return platform::NameWithExtension(chosen, ".rall", path, sizeof path);
 }
 
 bool SaveEventTo(platform::WindowHandle owner, MainState& state, const char* path) {

@@ -233,8 +233,16 @@ bool ClearDriverResult(MainState& s, int index, int stateAsked) {
   return true;
 }
 
+int ClubChipChoices(const TransponderSetRecord& set, const char* (&choices)[kTranspondersPerSet]) {
+  int count = 0;
+  for (const char* chip : set.transponder) {
+    if (chip[0] != '\0') choices[count++] = chip;
+  }
+  return count;
+}
+
 bool AssignClubChip(MainState& s, int index, const char* chip) {
-  if (index < 0 || index >= kMaxParticipants || !chip) return false;
+  if (index < 0 || index >= kMaxParticipants || !chip || chip[0] == '\0') return false;
   if (std::strlen(chip) >= sizeof s.entries[index].transponder) return false;
   platform::CopyBounded(s.entries[index].transponder, chip);
   platform::CopyBounded(s.display[index].transponder, chip);

@@ -88,7 +88,11 @@ void RunManualTimingAction(platform::WindowHandle window, MainState& s, int inde
 // still stateAsked is cleared, and the stage shows "Paused". Returns true when cleared.
 bool ClearDriverResult(MainState& s, int index, int stateAsked);
 
-// The club chip chosen in the list; a text of more than 6 characters is refused.
+// The club chips the list offers for a set: its non-empty numbers, in slot order, into
+// choices; returns how many.
+int ClubChipChoices(const TransponderSetRecord& set, const char* (&choices)[kTranspondersPerSet]);
+// The club chip chosen in the list; an empty text (it would leave the driver without a
+// transponder, every pass unmatched) or one of more than 6 characters is refused.
 bool AssignClubChip(MainState& s, int index, const char* chip);
 
 // Compares the event's penalty list with the penalty database once per event. Returns true

@@ -107,8 +107,9 @@ void OpenChipList(HWND window, const LiveTableGeometry& g, int line, int index) 
                               ProgramInstance(), nullptr);
   LRESULT chosen = SendDlgItemMessageA(window, kTransponderSetCombo, CB_GETCURSEL, 0, 0);
   if (chosen >= 0 && chosen < static_cast<LRESULT>(s.transponderSets.size())) {
-    for (const char* chip : s.transponderSets[static_cast<std::size_t>(chosen)].transponder)
-      SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(chip));
+    const char* chips[kTranspondersPerSet];
+    const int count = ClubChipChoices(s.transponderSets[static_cast<std::size_t>(chosen)], chips);
+    for (int i = 0; i < count; ++i) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(chips[i]));
   }
   SendMessageA(list, CB_SETCURSEL, 0, 0);
   LiveTable().chipEntry = index;
@@ -150,8 +151,14 @@ void ManualTiming(HWND window, int index) {
 void PenaltyDialog(HWND window, int index) {
   MainState& s = Main();
   if (!ActiveProfile().driverPenaltyDialog) return;
+  // Clicks that reach the window while this one's boxes or dialog are up (a modal loop still
+  // dispatches posted messages) start nothing more: one question and one message per click.
+  static bool busy = false;
+  if (busy) return;
+  busy = true;
   if (!LiveTable().penaltiesSynchronised) SynchronisePenalties(window, s);
   OpenDriverPenaltyDialog(window, &s.entries[index]);
+  busy = false;
 }
 
 }  // namespace

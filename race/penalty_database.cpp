@@ -15,7 +15,7 @@ constexpr std::array<FieldLayout, 5> kPenaltyLayout = {
     IntAt(offsetof(PenaltyRecord, kind)), IntAt(offsetof(PenaltyRecord, duration)),
     TextAt(offsetof(PenaltyRecord, code), sizeof(PenaltyRecord::code)),
     TextAt(offsetof(PenaltyRecord, name), sizeof(PenaltyRecord::name)),
-    TextAt(offsetof(PenaltyRecord, description), sizeof(PenaltyRecord::description))};
+    MultiLineTextAt(offsetof(PenaltyRecord, description), sizeof(PenaltyRecord::description))};
 
 void ClearPenaltyTexts(void* record) {
   auto* penalty = static_cast<PenaltyRecord*>(record);
@@ -61,14 +61,14 @@ void SetAbandonPenaltyDefaults(PenaltyRecord* record) {
   record->kind = kPenaltyGross;
 }
 
-bool ReadPenaltiesDatabase(PenaltyRecord list[kMaxPenalties]) {
+bool ReadPenaltiesDatabase(PenaltyRecord list[kMaxPenalties], ReadCounts* counts) {
   return ReadRecordsFile(kPenaltiesDatabaseFile, list, sizeof(PenaltyRecord), kMaxPenalties,
-                         kPenaltyLayout.data(), kPenaltyLayout.size(), ClearPenaltyTexts);
+                         kPenaltyLayout.data(), kPenaltyLayout.size(), ClearPenaltyTexts, counts);
 }
 
-bool ImportPenaltiesDatabase(const char* path, PenaltyRecord list[kMaxPenalties]) {
+bool ImportPenaltiesDatabase(const char* path, PenaltyRecord list[kMaxPenalties], ReadCounts* counts) {
   return ReadRecordsFile(path, list, sizeof(PenaltyRecord), kMaxPenalties, kPenaltyLayout.data(),
-                         kPenaltyLayout.size());
+                         kPenaltyLayout.size(), nullptr, counts);
 }
 
 bool WritePenaltiesDatabase(const PenaltyRecord list[kMaxPenalties], int count) {

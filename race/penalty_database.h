@@ -6,6 +6,8 @@
 
 #include "race/penalty_record.h"
 
+struct ReadCounts;
+
 inline constexpr const char* kPenaltiesDatabaseFile = "BaseDonnéesPénalités.bd";
 inline constexpr const char* kPenaltiesExportExtension = ".pen";
 inline constexpr const char* kLateStartPenaltyFile = "BaseDonnéesPénalitésBis.bd";
@@ -22,11 +24,12 @@ void ClearPenaltyList(PenaltyRecord list[kMaxPenalties]);
 void SetAbandonPenaltyDefaults(PenaltyRecord* record);
 
 // Line per record: kind, duration, code, name, description (which may hold line breaks).
-// At most 50 records are read; the rest of a longer file is ignored.
+// At most 50 records are read; the rest of a longer file is ignored (counted in counts).
 // Clears code, name and description of each record before filling it.
-bool ReadPenaltiesDatabase(PenaltyRecord list[kMaxPenalties]);
+bool ReadPenaltiesDatabase(PenaltyRecord list[kMaxPenalties], ReadCounts* counts = nullptr);
 // The same reading on a ".pen" file, without clearing (the caller clears the list first).
-bool ImportPenaltiesDatabase(const char* path, PenaltyRecord list[kMaxPenalties]);
+bool ImportPenaltiesDatabase(const char* path, PenaltyRecord list[kMaxPenalties],
+                             ReadCounts* counts = nullptr);
 // Writes records 0 .. count - 1.
 bool WritePenaltiesDatabase(const PenaltyRecord list[kMaxPenalties], int count);
 bool ExportPenaltiesDatabase(const char* path, const PenaltyRecord list[kMaxPenalties], int count);

@@ -158,6 +158,7 @@ enum class Text {
   InterfaceConnectedZL1,
   InterfaceConnectedZL2,
   InterfaceFileNotFound,
+  InterfaceChoosePort,
   RaceParametersCaption,
   RaceParametersRally,
   RaceParametersValidate,

@@ -65,8 +65,8 @@ bool Command(HWND dialog, int index, int control, int code) {
 
 TableView View() { return AgeCategoriesView(&categories); }
 KeyRules Rules() { return AgeCategoryKeyRules(ActiveProfile().language == Language::French); }
-bool Read() { return ReadAgeCategoriesDatabase(&categories); }
-bool Import(const char* path) { return ImportAgeCategoriesDatabase(path, &categories); }
+bool Read(ReadCounts* counts) { return ReadAgeCategoriesDatabase(&categories, counts); }
+bool Import(const char* path, ReadCounts* counts) { return ImportAgeCategoriesDatabase(path, &categories, counts); }
 bool Write(const char* path, int count) { return WriteAgeCategoriesDatabase(path, categories, count); }
 
 const DialogSpec kSpec = {

@@ -24,6 +24,10 @@ struct OpenDialog {
 };
 OpenDialog open;
 
+void ShowWarning(HWND dialog, const std::string& text) {
+  platform::ShowMessage(dialog, text.c_str(), Tr(Text::CaptionBeCareful), platform::kMbOk | platform::kMbIconWarning);
+}
+
 void RestoreFolder(const DialogSpec& spec) {
   if (spec.keepsFolder) platform::SetCurrentFolder(open.savedFolder);
 }
@@ -179,19 +183,28 @@ void Import(HWND dialog, const DialogSpec& spec) {
   std::vector<char> kept(static_cast<char*>(table.records),
                          static_cast<char*>(table.records) + table.recordSize * static_cast<std::size_t>(table.capacity));
   ClearTable(table);
-  if (!spec.importFile(path)) {
+  ReadCounts counts;
+  if (!spec.importFile(path, &counts)) {
     std::memcpy(table.records, kept.data(), kept.size());
     ShowError(dialog, spec.importMessage);
     RestoreFolder(spec);
     return;
   }
-  int dropped = DropRefusedRecords(table, spec.rules());
-  if (spec.loadCorrections) spec.loadCorrections(dialog, false);
-  if (dropped > 0) {
-    char text[256];
-    std::snprintf(text, sizeof text, Tr(Text::DbImportDropped), dropped);
-    platform::ShowMessage(dialog, text, Tr(Text::CaptionError), platform::kMbOk);
+  ImportReport report;
+  report.withoutKey = CountWithoutKey(table, counts.records);
+  report.refused = DropRefusedRecords(table, spec.rules());
+  report.beyondCapacity = counts.beyondCapacity;
+  report.fieldsCut = counts.fieldsCut;
+  report.taken = CountKeys(table);
+  if (report.taken == 0) {
+    // A file chosen by mistake must not empty the list that OK would then write.
+    std::memcpy(table.records, kept.data(), kept.size());
+    ShowWarning(dialog, Tr(Text::DbImportNothingReadable));
+    RestoreFolder(spec);
+    return;
   }
+  if (spec.loadCorrections) spec.loadCorrections(dialog, false);
+  if (report.LeftSomethingOut()) ShowWarning(dialog, ImportReportText(report, table.capacity));
   SetDlgItemTextA(dialog, spec.newField, "");
   RebuildList(dialog, spec);
   SelectAndShow(dialog, spec, 0);
@@ -215,7 +228,7 @@ void Export(HWND dialog, const DialogSpec& spec) {
   RestoreFolder(spec);
   if (!chosen || std::strcmp(path, proposal) == 0) return;
   char target[MAX_PATH];
-  if (!CompleteExportPath(path, spec.extension, target, sizeof target) ||
+  if (!platform::NameWithExtension(path, spec.extension, target, sizeof target) ||
       !spec.write(target, CountKeys(spec.view()))) {
     ShowError(dialog, spec.exportMessage);
   }
@@ -268,7 +281,13 @@ void Initialise(HWND dialog, const DialogSpec& spec) {
   if (spec.fillCombos) spec.fillCombos(dialog);
   TableView table = spec.view();
   ClearTable(table);
-  if (!spec.read()) ShowError(dialog, spec.fileMessage);
+  ReadCounts counts;
+  if (!spec.read(&counts)) {
+    ShowError(dialog, spec.fileMessage);
+  } else if (counts.beyondCapacity > 0) {
+    // Said now, before OK writes the file back without them.
+    ShowWarning(dialog, BeyondCapacityText(spec.databaseFile, counts.beyondCapacity, table.capacity));
+  }
   // A record with an empty key would end the list early and hide the records behind it.
   if (!spec.fixedList) CompactTable(table);
   if (spec.loadCorrections) spec.loadCorrections(dialog, true);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "race/database_layout.h"
 #include "resources/texts.h"
 #include "setup/database_dialog_model.h"
 
@@ -62,8 +63,9 @@ struct DialogSpec {
   bool removeThenAdd;       // Remove ends as Add does
   bool keepsFolder;         // remembers and restores the current folder
   const char* databaseFile;
-  bool (*read)();                          // into the cleared private table
-  bool (*importFile)(const char* path);    // into the cleared private table
+  // Both into the cleared private table; counts: what the reading left out.
+  bool (*read)(ReadCounts* counts);
+  bool (*importFile)(const char* path, ReadCounts* counts);
   bool (*write)(const char* path, int count);
   Text fileMessage, importMessage, exportMessage;
   Text filterText;

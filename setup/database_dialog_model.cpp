@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/build_profile.h"
 #include "platform/bounded.h"
 #include "platform/files.h"
 
@@ -157,18 +158,46 @@ int DropRefusedRecords(const TableView& table, const KeyRules& rules) {
   return dropped;
 }
 
-bool BuildExportProposal(const char* folder, const char* pattern, char* out, std::size_t size) {
-  int n = std::snprintf(out, size, "%s\\%s", folder, pattern);
-  if (n < 0 || static_cast<std::size_t>(n) >= size) {
-    if (size) out[0] = '\0';
-    return false;
+int CountWithoutKey(const TableView& table, int readRecords) {
+  int count = 0;
+  for (int i = 0; i < readRecords && i < table.capacity; ++i) {
+    if (table.Key(i)[0] == '\0') ++count;
   }
-  return true;
+  return count;
 }
 
-bool CompleteExportPath(const char* chosen, const char* extension, char* out, std::size_t size) {
-  const char* tail = std::strstr(chosen, extension) ? "" : extension;
-  int n = std::snprintf(out, size, "%s%s", chosen, tail);
+namespace {
+
+void AppendCount(std::string* text, Text format, int count, int capacity = 0) {
+  if (count <= 0) return;
+  char line[256];
+  std::snprintf(line, sizeof line, Tr(format), count, capacity);
+  *text += "\n";
+  *text += line;
+}
+
+}  // namespace
+
+std::string ImportReportText(const ImportReport& report, int capacity) {
+  if (!report.LeftSomethingOut()) return std::string();
+  char line[256];
+  std::snprintf(line, sizeof line, Tr(Text::DbImportTaken), report.taken);
+  std::string text = line;
+  AppendCount(&text, Text::DbImportWithoutKey, report.withoutKey);
+  AppendCount(&text, Text::DbImportRefused, report.refused);
+  AppendCount(&text, Text::DbImportBeyondCapacity, report.beyondCapacity, capacity);
+  AppendCount(&text, Text::DbImportFieldsCut, report.fieldsCut);
+  return text;
+}
+
+std::string BeyondCapacityText(const char* file, int beyond, int capacity) {
+  char text[512];
+  std::snprintf(text, sizeof text, Tr(Text::DbFileBeyondCapacity), file, beyond, capacity);
+  return text;
+}
+
+bool BuildExportProposal(const char* folder, const char* pattern, char* out, std::size_t size) {
+  int n = std::snprintf(out, size, "%s\\%s", folder, pattern);
   if (n < 0 || static_cast<std::size_t>(n) >= size) {
     if (size) out[0] = '\0';
     return false;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace dbdialog {
 
@@ -83,15 +84,31 @@ bool RemoveAt(const TableView& table, int index, int minimumCount);
 // repeats an earlier one) and compacts. Returns the number dropped.
 int DropRefusedRecords(const TableView& table, const KeyRules& rules);
 
+// The records among the first readRecords slots (the lines an import read) whose key is
+// empty: the lines without a name.
+int CountWithoutKey(const TableView& table, int readRecords);
+
+// What an import took and left out, for the one message that follows it.
+struct ImportReport {
+  int taken = 0;           // records in the list after the import
+  int withoutKey = 0;      // lines with an empty key
+  int refused = 0;         // reserved, incorrect or repeated keys
+  int beyondCapacity = 0;  // records of the file beyond the list's capacity
+  int fieldsCut = 0;       // texts cut to the width of their field
+  bool LeftSomethingOut() const { return withoutKey + refused + beyondCapacity + fieldsCut > 0; }
+};
+// The message: what was taken, then one line per reason with a count; capacity is the
+// list's. Empty when nothing was left out or cut.
+std::string ImportReportText(const ImportReport& report, int capacity);
+// The warning of a dialog whose database file holds more records than its list.
+std::string BeyondCapacityText(const char* file, int beyond, int capacity);
+
 // TAB always, and line breaks unless multiLine, become blanks, so that a stored text never
 // shifts the fields of its line.
 void SanitizeText(char* text, bool multiLine);
 
 // "<folder>\<pattern>"; false (out empty) when it does not fit.
 bool BuildExportProposal(const char* folder, const char* pattern, char* out, std::size_t size);
-// The chosen name, with the extension appended when it does not contain it; false when
-// the result does not fit.
-bool CompleteExportPath(const char* chosen, const char* extension, char* out, std::size_t size);
 
 // Writes the file through "<target>.tmp" and replaces target only when write succeeded
 // for the whole file; the previous file stays otherwise.

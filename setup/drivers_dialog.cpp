@@ -97,8 +97,8 @@ bool Command(HWND dialog, int index, int control, int code) {
 }
 
 TableView View() { return DriversView(&drivers); }
-bool Read() { return ReadDriversDatabase(&drivers); }
-bool Import(const char* path) { return ImportDriversDatabase(path, &drivers); }
+bool Read(ReadCounts* counts) { return ReadDriversDatabase(&drivers, counts); }
+bool Import(const char* path, ReadCounts* counts) { return ImportDriversDatabase(path, &drivers, counts); }
 bool Write(const char* path, int count) { return WriteDriversDatabase(path, drivers, count); }
 
 const DialogSpec kSpec = {

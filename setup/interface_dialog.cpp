@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr RECT kLampArea = {280, 370, 320, 410};
+constexpr RECT kLampArea = {280, 370, 320, 410};  // pixels of the client area
+constexpr int kLampMargin = 10;
 constexpr int kPortCount = 99;
 
 constexpr ControlText kTexts[] = {
@@ -48,6 +49,9 @@ void ShowModel(HWND dialog, const InterfaceDialogState& state) {
 
 void InitInterfaceDialog(HWND dialog) {
   SetControlTexts(dialog, kTexts);
+  // The template is in dialog units, the lamp in pixels: on a screen whose dialog units come
+  // out smaller, the dialog grows so that the whole lamp shows.
+  GrowClientToHold(dialog, kLampArea.right + kLampMargin, kLampArea.bottom + kLampMargin);
   HWND ports = GetDlgItem(dialog, IDC_INTERFACE_PORTS);
   char name[8];
   for (int i = 1; i <= kPortCount; ++i) {
@@ -77,7 +81,6 @@ void ConnectFromDialog(HWND dialog) {
   ProgramPort programPort;
   InterfaceDialogState& state = InterfaceDialogMemory();
   ConnectOutcome outcome = ConnectInterface(dialog, port, programPort, &state);
-  if (outcome == ConnectOutcome::NoPortSelected) return;
   char message[256];
   ConnectMessage(outcome, message, sizeof message);
   SetDlgItemTextA(dialog, IDC_INTERFACE_MESSAGE, message);

@@ -62,7 +62,7 @@ void ConnectMessage(ConnectOutcome outcome, char* text, std::size_t size) {
   const char* attempt = Tr(Text::InterfaceOpeningAttempt);
   switch (outcome) {
     case ConnectOutcome::NoPortSelected:
-      platform::CopyBounded(text, size, "");
+      platform::CopyBounded(text, size, Tr(Text::InterfaceChoosePort));
       return;
     case ConnectOutcome::PortNotOpened:
       std::snprintf(text, size, "%s%s", attempt, Tr(Text::InterfaceCouldNotOpen));

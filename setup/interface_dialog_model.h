@@ -34,5 +34,5 @@ enum class ConnectOutcome { NoPortSelected, PortNotOpened, ZL1, ZL2 };
 ConnectOutcome ConnectInterface(platform::WindowHandle owner, const char* selectedPort, SerialPortAccess& port,
                                 InterfaceDialogState* state);
 
-// The message box text after Connect (empty for NoPortSelected), into text.
+// The message box text after Connect, into text (for NoPortSelected: choose a port).
 void ConnectMessage(ConnectOutcome outcome, char* text, std::size_t size);

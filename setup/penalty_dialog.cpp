@@ -1,4 +1,5 @@
 // The penalty database dialog (template PENALITES).
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -52,6 +53,37 @@ constexpr int kLateStartControls[] = {IDC_PENALTY_LATE_START,         IDC_PENALT
                                       IDC_PENALTY_DELAY_MINUTES,      IDC_PENALTY_DELAY_MINUTES_UNIT,
                                       IDC_PENALTY_DELAY_SECONDS,      IDC_PENALTY_DELAY_SECONDS_UNIT};
 constexpr const char* kPenaltyPattern = "*.pen";
+// The description box, in dialog units, so that it scales with the controls around it: on
+// this program's usual screen it comes to 340 x 120 pixels at (410, 200), 60 high while the
+// late start shows its own controls below it.
+constexpr RECT kDescriptionUnits = {273, 123, 500, 197};
+constexpr int kLateStartDescriptionBottom = 160;
+// Under whatever the units come to, the rows below the box keep clear of it.
+constexpr int kBelowDescription = 4;  // pixels
+RECT DescriptionRect(HWND dialog, bool lateStart) {
+  RECT rect = kDescriptionUnits;
+  if (lateStart) rect.bottom = kLateStartDescriptionBottom;
+  MapDialogRect(dialog, &rect);
+  return rect;
+}
+
+void KeepRowsClearOfTheDescription(HWND dialog) {
+  const int shortBottom = DescriptionRect(dialog, true).bottom + kBelowDescription;
+  const int tallBottom = DescriptionRect(dialog, false).bottom + kBelowDescription;
+  // Top to bottom: the late-start controls under the short box, the duration under the tall
+  // one, then the rest of the pane.
+  const ControlRow rows[] = {
+      {{IDC_PENALTY_LATE_START}, shortBottom},
+      {{IDC_PENALTY_DELAY_LABEL, IDC_PENALTY_DELAY_MINUTES, IDC_PENALTY_DELAY_MINUTES_UNIT, IDC_PENALTY_DELAY_SECONDS,
+        IDC_PENALTY_DELAY_SECONDS_UNIT},
+       INT_MIN},
+      {{IDC_PENALTY_DURATION_LABEL, IDC_PENALTY_DURATION, IDC_PENALTY_DURATION_UNIT}, tallBottom},
+      {{IDC_PENALTY_KIND_GROSS, IDC_PENALTY_KIND_ADDED}, INT_MIN},
+      {{IDC_PENALTY_KIND_AFTER_WINNER, IDC_PENALTY_KIND_AFTER_LAST}, INT_MIN},
+      {{IDC_PENALTY_IMPORT, IDC_PENALTY_EXPORT, IDOK, IDCANCEL}, INT_MIN},
+  };
+  KeepRowsBelow(dialog, rows, sizeof rows / sizeof rows[0]);
+}
 
 DialogFonts fonts;
 std::string rememberedFolder;
@@ -69,7 +101,9 @@ void ShowPenalty(HWND dialog, int i) {
   const PenaltyRecord& record = Model().list[i];
   const bool lateStart = IsLateStartRecord(i);
   for (int control : kLateStartControls) ShowWindow(GetDlgItem(dialog, control), lateStart ? SW_SHOW : SW_HIDE);
-  MoveWindow(GetDlgItem(dialog, IDC_PENALTY_DESCRIPTION), 410, 200, 340, lateStart ? 60 : 120, TRUE);
+  const RECT box = DescriptionRect(dialog, lateStart);
+  MoveWindow(GetDlgItem(dialog, IDC_PENALTY_DESCRIPTION), box.left, box.top, box.right - box.left, box.bottom - box.top,
+             TRUE);
   char text[64];
   PenaltyHeader(Model().list, i, text, sizeof text);
   SetDlgItemTextA(dialog, IDC_PENALTY_HEADER, text);
@@ -98,6 +132,7 @@ void ListPenalties(HWND dialog, int selected) {
 void InitPenaltiesDialog(HWND dialog) {
   rememberedFolder = platform::CurrentFolder();
   SetControlTexts(dialog, kTexts);
+  KeepRowsClearOfTheDescription(dialog);
   OpenPenaltyModel(dialog, &Model());
   ListPenalties(dialog, 0);
   filling = true;

@@ -3,9 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
+#include "platform/file_dialog.h"
+#include "race/database_layout.h"
+#include "setup/database_dialog_model.h"
 
 namespace {
 
@@ -15,6 +19,10 @@ constexpr std::size_t kPenaltyDescriptionLength = 198;
 
 void ShowError(platform::WindowHandle owner, Text text) {
   platform::ShowMessage(owner, Tr(text), Tr(Text::CaptionError), platform::kMbOk);
+}
+
+void ShowWarning(platform::WindowHandle owner, const std::string& text) {
+  platform::ShowMessage(owner, text.c_str(), Tr(Text::CaptionBeCareful), platform::kMbOk | platform::kMbIconWarning);
 }
 
 void CopyFieldText(char* field, std::size_t length, const char* text) {
@@ -54,7 +62,13 @@ void OpenPenaltyModel(platform::WindowHandle owner, PenaltyDialogModel* model) {
   SetAbandonPenaltyDefaults(&model->list[kAbandonPenalty]);
   model->lateStart.enabled = 0;
   model->lateStart.criticalDelaySeconds = 60;
-  if (!ReadPenaltiesDatabase(model->list)) ShowError(owner, Text::PenaltyDialogDatabaseNotFound);
+  ReadCounts counts;
+  if (!ReadPenaltiesDatabase(model->list, &counts)) {
+    ShowError(owner, Text::PenaltyDialogDatabaseNotFound);
+  } else if (counts.beyondCapacity > 0) {
+    // Said now, before "Ok" writes the database back without them.
+    ShowWarning(owner, dbdialog::BeyondCapacityText(kPenaltiesDatabaseFile, counts.beyondCapacity, kMaxPenalties));
+  }
   if (ActiveProfile().lateStartPenalty && !ReadLateStartPenaltySettings(&model->lateStart)) {
     ShowError(owner, Text::PenaltyDialogSettingsNotFound);
   }
@@ -100,30 +114,68 @@ bool RemovePenalty(PenaltyDialogModel* model, int i) {
   return true;
 }
 
+bool IsPenaltyCode(const char* code) {
+  if (std::strcmp(code, "A") == 0 || std::strcmp(code, "PS") == 0) return true;
+  if (code[0] != 'P' || code[1] < '0' || code[1] > '9') return false;
+  if (code[2] != '\0' && (code[2] < '0' || code[2] > '9')) return false;
+  int number = std::atoi(code + 1);
+  return number >= 1 && number <= kMaxPenaltyNumber;
+}
+
+int KeepReadablePenalties(PenaltyRecord list[kMaxPenalties], int readRecords, dbdialog::ImportReport* report) {
+  int kept = 0;
+  for (int i = 0; i < readRecords && i < kMaxPenalties; ++i) {
+    const char* code = list[i].code;
+    bool refused = code[0] == '\0' || !IsPenaltyCode(code);
+    for (int k = 0; k < kept && !refused; ++k) refused = std::strcmp(list[k].code, code) == 0;
+    if (code[0] == '\0') {
+      ++report->withoutKey;
+    } else if (refused) {
+      ++report->refused;
+    }
+    if (refused) continue;
+    if (kept != i) list[kept] = list[i];
+    ++kept;
+  }
+  for (int i = kept; i < kMaxPenalties; ++i) ClearPenaltyRecord(&list[i]);
+  return kept;
+}
+
 bool ImportPenalties(platform::WindowHandle owner, PenaltyDialogModel* model, const char* path) {
   static PenaltyRecord imported[kMaxPenalties];
   ClearPenaltyList(imported);
-  SetAbandonPenaltyDefaults(&imported[kAbandonPenalty]);
-  if (!ImportPenaltiesDatabase(path, imported)) {
+  ReadCounts counts;
+  if (!ImportPenaltiesDatabase(path, imported, &counts)) {
     ShowError(owner, Text::PenaltyDialogImportNotFound);
     return false;
   }
+  dbdialog::ImportReport report;
+  report.beyondCapacity = counts.beyondCapacity;
+  report.fieldsCut = counts.fieldsCut;
+  report.taken = KeepReadablePenalties(imported, counts.records, &report);
+  if (report.taken == 0) {
+    // A file chosen by mistake must not empty the list that "Ok" would then write.
+    ShowWarning(owner, Tr(Text::DbImportNothingReadable));
+    return false;
+  }
   // A file that does not begin with the abandon gets the default one in front of it, so that
-  // an abandoned driver is never ranked on his raw time.
+  // an abandoned driver is never ranked on his raw time; an abandon without a description
+  // keeps the default one.
   if (std::strcmp(imported[kAbandonPenalty].code, "A") != 0) {
     for (int k = kMaxPenalties - 1; k > kAbandonPenalty; --k) imported[k] = imported[k - 1];
     SetAbandonPenaltyDefaults(&imported[kAbandonPenalty]);
+  } else if (imported[kAbandonPenalty].description[0] == '\0') {
+    platform::CopyBounded(imported[kAbandonPenalty].description, Tr(Text::PenaltyAbandonDescription));
   }
   EnsureDialogFixedPenalties(imported, FixedPenaltiesMoment::AfterImport);
   std::memcpy(model->list, imported, sizeof imported);
+  if (report.LeftSomethingOut()) ShowWarning(owner, dbdialog::ImportReportText(report, kMaxPenalties));
   return true;
 }
 
 bool ExportPath(const char* chosen, const char* proposed, char* path, std::size_t size) {
   if (std::strcmp(chosen, proposed) == 0) return false;
-  const char* extension = std::strstr(chosen, kPenaltiesExportExtension) ? "" : kPenaltiesExportExtension;
-  int n = std::snprintf(path, size, "%s%s", chosen, extension);
-  return n > 0 && static_cast<std::size_t>(n) < size;
+  return platform::NameWithExtension(chosen, kPenaltiesExportExtension, path, size);
 }
 
 bool ExportPenalties(platform::WindowHandle owner, const PenaltyDialogModel& model, const char* path) {

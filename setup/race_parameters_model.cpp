@@ -30,6 +30,7 @@ void ReadRallyParameterSections(platform::TextFile& file, int rally, RallyParame
   if (ActiveProfile().startTypes && FindRallyParameterSection(file, kStartTypeKey, rally, &first)) {
     ReadNumbersSection(file, first, &parameters->startType, 1);
   }
+  ClampRallyParameters(parameters);
 }
 
 RaceParametersDialogData LoadRaceParameters(platform::WindowHandle owner) {
@@ -77,4 +78,14 @@ bool SaveRaceParameters(platform::WindowHandle owner, const RaceParametersDialog
          written;
 }
 
-int ClampParameterSeconds(int value) { return value > kMaxParameterSeconds ? kMaxParameterSeconds : value; }
+int ClampParameterSeconds(int value) {
+  return value < 0 ? 0 : value > kMaxParameterSeconds ? kMaxParameterSeconds : value;
+}
+
+void ClampRallyParameters(RallyParameters* parameters) {
+  parameters->startInterval = ClampParameterSeconds(parameters->startInterval);
+  parameters->minimumLapTime = ClampParameterSeconds(parameters->minimumLapTime);
+  if (parameters->rest < 0) parameters->rest = 0;
+  if (parameters->rest > kMaxRestMinutes) parameters->rest = kMaxRestMinutes;
+  if (parameters->startType != kWrcStart) parameters->startType = kStandardStart;
+}

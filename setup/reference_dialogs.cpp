@@ -36,8 +36,8 @@ const LabelText kCarCategoryLabels[] = {
 const int kCarCategoryBold[] = {3011, 3014, 3006};
 TableView CarCategoryView() { return CarCategoriesView(&carCategories); }
 KeyRules CarCategoryRules() { return CarCategoryKeyRules(ActiveProfile().language == Language::French); }
-bool ReadCarCategories() { return ReadCarCategoriesDatabase(&carCategories); }
-bool ImportCarCategories(const char* path) { return ImportCarCategoriesDatabase(path, &carCategories); }
+bool ReadCarCategories(ReadCounts* counts) { return ReadCarCategoriesDatabase(&carCategories, counts); }
+bool ImportCarCategories(const char* path, ReadCounts* counts) { return ImportCarCategoriesDatabase(path, &carCategories, counts); }
 bool WriteCarCategories(const char* path, int count) {
   return WriteCarCategoriesDatabase(path, carCategories, count);
 }
@@ -61,8 +61,8 @@ const LabelText kChampionshipLabels[] = {
     {IDC_DB_LABEL_1, Text::DbQuickDescription}};
 const int kChampionshipBold[] = {3510, 3513, 3902};
 TableView ChampionshipView() { return ChampionshipsView(&championships); }
-bool ReadChampionships() { return ReadChampionshipsDatabase(&championships); }
-bool ImportChampionships(const char* path) { return ImportChampionshipsDatabase(path, &championships); }
+bool ReadChampionships(ReadCounts* counts) { return ReadChampionshipsDatabase(&championships, counts); }
+bool ImportChampionships(const char* path, ReadCounts* counts) { return ImportChampionshipsDatabase(path, &championships, counts); }
 bool WriteChampionships(const char* path, int count) {
   return WriteChampionshipsDatabase(path, championships, count);
 }
@@ -92,8 +92,8 @@ const LabelText kClubLabels[] = {
     {IDC_DB_LABEL_7, Text::DbPhone}, {IDC_DB_LABEL_8, Text::DbEmail}};
 const int kClubBold[] = {3217, 3220, 3206};
 TableView ClubView() { return ClubsView(&clubs); }
-bool ReadClubs() { return ReadClubsDatabase(&clubs); }
-bool ImportClubs(const char* path) { return ImportClubsDatabase(path, &clubs); }
+bool ReadClubs(ReadCounts* counts) { return ReadClubsDatabase(&clubs, counts); }
+bool ImportClubs(const char* path, ReadCounts* counts) { return ImportClubsDatabase(path, &clubs, counts); }
 bool WriteClubs(const char* path, int count) { return WriteClubsDatabase(path, clubs, count); }
 void FillClubCombos(HWND dialog) {
   if (!FillCountriesCombo(GetDlgItem(dialog, 3212))) ShowError(dialog, Text::DbCountriesMissing);
@@ -120,8 +120,8 @@ const int kCarBold[] = {3112, 3115, 3106};
 const PictureArea kCarPicture = {{480, 48, 700, 200}, 480, 48, 220, 150, {481, 49, 699, 199},
                                  offsetof(CarRecord, imagePath), sizeof(CarRecord::imagePath)};
 TableView CarView() { return CarsView(&cars); }
-bool ReadCars() { return ReadCarsDatabase(&cars); }
-bool ImportCars(const char* path) { return ImportCarsDatabase(path, &cars); }
+bool ReadCars(ReadCounts* counts) { return ReadCarsDatabase(&cars, counts); }
+bool ImportCars(const char* path, ReadCounts* counts) { return ImportCarsDatabase(path, &cars, counts); }
 bool WriteCars(const char* path, int count) { return WriteCarsDatabase(path, cars, count); }
 void FillCarCombos(HWND dialog) {
   carCategoriesListed = FillCarCategoriesCombo(GetDlgItem(dialog, 3109)) != 0;
@@ -148,7 +148,7 @@ const LabelText kFrequencyLabels[] = {
     {IDCANCEL, Text::DbCancel}};
 const int kFrequencyBold[] = {3706, 3709};
 TableView FrequencyView() { return FrequenciesView(&frequencies); }
-bool ReadFrequencies() { return ReadFrequenciesDatabase(&frequencies); }
+bool ReadFrequencies(ReadCounts* counts) { return ReadFrequenciesDatabase(&frequencies, counts); }
 bool WriteFrequencies(const char* path, int count) { return WriteFrequenciesFile(path, frequencies, count); }
 const DialogSpec kFrequencies = {
     Text::DbFrequenciesCaption, kFrequencyLabels, CountOf(kFrequencyLabels), kFrequencyBold,
@@ -176,7 +176,7 @@ TableView TransponderView() {
   return ViewOf(&transponderSets, offsetof(TransponderSetRecord, setName),
                 sizeof(TransponderSetRecord::setName), nullptr, nullptr);
 }
-bool ReadTransponderSets() { return ReadTransponderSetsDatabase(&transponderSets); }
+bool ReadTransponderSets(ReadCounts* counts) { return ReadTransponderSetsDatabase(&transponderSets, counts); }
 bool WriteTransponderSets(const char* path, int) { return WriteTransponderSetsFile(path, transponderSets); }
 void NumberLabels(HWND dialog) {
   for (int k = 1; k <= kTranspondersPerSet; ++k) {

@@ -41,6 +41,19 @@ class DialogFonts {
   HFONT bold_ = nullptr;
 };
 
+// Rows of controls under something placed in pixels (the template is in dialog units, whose
+// size in pixels depends on the screen and its fonts). Each row lists its controls, ended by
+// 0, and the least top its controls may have (INT_MIN: none). Rows keep their spacing and
+// move down, never up, as far as the floors ask; the dialog grows by as much. Returns how far
+// the last row moved.
+struct ControlRow {
+  int controls[6];
+  int floor;
+};
+int KeepRowsBelow(HWND dialog, const ControlRow* rows, std::size_t count);
+// Grows the dialog so that its client area reaches right and bottom (pixels).
+void GrowClientToHold(HWND dialog, int right, int bottom);
+
 // The text of an edit, at most size - 1 bytes.
 void ControlTextOf(HWND dialog, int control, char* text, int size);
 

@@ -304,6 +304,8 @@ const char* EnglishText(Text id) {
       return " Interface ZL2 is ready to operate !\r\n";
     case Text::InterfaceFileNotFound:
       return "Error: Interface file not found";
+    case Text::InterfaceChoosePort:
+      return "A COM port must be chosen before Connect.";
     case Text::RaceParametersCaption:
       return "Parameters of race";
     case Text::RaceParametersRally:

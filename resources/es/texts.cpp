@@ -304,6 +304,8 @@ const char* SpanishText(Text id) {
       return " ¡La interfaz ZL2 está lista para funcionar!\r\n";
     case Text::InterfaceFileNotFound:
       return "Error: no se encuentra el archivo de la interfaz";
+    case Text::InterfaceChoosePort:
+      return "Hay que elegir un puerto COM antes de conectar.";
     case Text::RaceParametersCaption:
       return "Parámetros de carrera";
     case Text::RaceParametersRally:

@@ -304,6 +304,8 @@ const char* FrenchText(Text id) {
       return " L'interface ZL2 est prête à fonctionner !\r\n";
     case Text::InterfaceFileNotFound:
       return "Erreur : fichier de l'interface introuvable";
+    case Text::InterfaceChoosePort:
+      return "Un port COM doit être choisi avant de connecter.";
     case Text::RaceParametersCaption:
       return "Paramètres de course";
     case Text::RaceParametersRally:

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "platform/bounded.h"
+#include "race/combo_fillers.h"
+#include "race/database_layout.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/support/temp_folder.h"
 
@@ -275,4 +277,136 @@ TEST(DatabaseFiles, TransponderSetsAndFrequencyCodes) {
   EXPECT_STREQ(sets[0].setName, "Set 1");
   EXPECT_STREQ(sets[19].setName, "Set 20");
   EXPECT_STREQ(sets[19].transponder[19], "");
+}
+
+namespace {
+
+// No single-line field of a record may hold a line end.
+template <typename Record, typename... Fields>
+bool NoLineEnd(const Record&, const Fields&... fields) {
+  return ((std::strpbrk(fields, "\r\n") == nullptr) && ...);
+}
+
+}  // namespace
+
+TEST(DatabaseFiles, ALineCutBeforeItsLastTabEndsItsRecord) {
+  WorkingFolder folder;
+  const std::string full = "AFTER Short\tRue 1" + std::string(9, '\t') + "RCB\tLotus\t7\t123456\t\t";
+  // CR LF as the program writes, LF alone as other programs do, and a last line without
+  // TAB or line end.
+  for (const std::string& end : {std::string("\r\n"), std::string("\n")}) {
+    WriteBytes(kDriversDatabaseFile, "ShortLine" + end + full + end + "Tail\tAddr");
+    driversBack = {};
+    ReadCounts counts;
+    ASSERT_TRUE(ReadDriversDatabase(&driversBack, &counts));
+    EXPECT_STREQ(driversBack[0].name, "ShortLine");
+    EXPECT_STREQ(driversBack[0].address, "") << "the missing fields of a short line are empty";
+    EXPECT_STREQ(driversBack[0].photoPath, "");
+    EXPECT_STREQ(driversBack[1].name, "AFTER Short") << "the next line is a record of its own";
+    EXPECT_STREQ(driversBack[1].address, "Rue 1");
+    EXPECT_STREQ(driversBack[1].transponder, "123456");
+    EXPECT_STREQ(driversBack[2].name, "Tail");
+    EXPECT_STREQ(driversBack[2].address, "Addr");
+    EXPECT_STREQ(driversBack[3].name, "");
+    EXPECT_EQ(counts.records, 3);
+    for (const DriverRecord& d : driversBack) {
+      EXPECT_TRUE(NoLineEnd(d, d.name, d.address, d.address2, d.zip, d.location, d.country, d.phone, d.email,
+                            d.birthday, d.licenceNumber, d.team, d.car, d.carNumber, d.transponder, d.photoPath));
+    }
+
+    summaries = {};
+    ASSERT_TRUE(ReadDriverSummaries(&summaries));
+    EXPECT_STREQ(summaries[0].name, "ShortLine");
+    EXPECT_STREQ(summaries[1].name, "AFTER Short");
+    EXPECT_STREQ(summaries[1].team, "RCB");
+    picks = {};
+    ASSERT_TRUE(ReadDriversForParticipants(&picks, 1500));
+    EXPECT_STREQ(picks[0].name, "ShortLine");
+    EXPECT_STREQ(picks[1].name, "AFTER Short");
+    EXPECT_STREQ(picks[1].transponder, "123456");
+    EXPECT_STREQ(picks[2].name, "Tail");
+  }
+
+  // Numbers first: a line that stops after them leaves code and name empty.
+  WriteBytes(kAgeCategoriesDatabaseFile, "1\t1200\r\n1\t0\t0\tB2\tBenjamins\t\r\n");
+  agesBack = {};
+  ASSERT_TRUE(ReadAgeCategoriesDatabase(&agesBack));
+  EXPECT_EQ(agesBack[0].bornFrom, 1200);
+  EXPECT_STREQ(agesBack[0].code, "");
+  EXPECT_STREQ(agesBack[1].code, "B2");
+  EXPECT_STREQ(agesBack[1].name, "Benjamins");
+
+  WriteBytes(kClubsDatabaseFile, "ASK\tAuto Sport\r\nRCB\tRC Bretagne\tRue\t\t\t\tFrance\t\t\t\r\n");
+  clubsBack = {};
+  ASSERT_TRUE(ReadClubsDatabase(&clubsBack));
+  EXPECT_STREQ(clubsBack[0].fullName, "Auto Sport");
+  EXPECT_STREQ(clubsBack[1].key, "RCB");
+  EXPECT_STREQ(clubsBack[1].country, "France");
+}
+
+TEST(DatabaseFiles, AMultiLineLastFieldKeepsItsLinesButNotTheNextRecord) {
+  WorkingFolder folder;
+  // "Coupe": a description over two lines as the program writes it; "Ligue": a line cut
+  // before its last TAB; "Open": the record behind it.
+  for (const std::string& end : {std::string("\r\n"), std::string("\n")}) {
+    WriteBytes(kChampionshipsDatabaseFile, "Coupe\tline 1" + end + "line 2\t" + end + "Ligue\tcut" + end +
+                                               "Open\tdesc\t" + end + "Trophy\tlast" + end + "x");
+    championshipsBack = {};
+    ASSERT_TRUE(ReadChampionshipsDatabase(&championshipsBack));
+    EXPECT_STREQ(championshipsBack[0].quickDescription, "line 1\nline 2");
+    EXPECT_STREQ(championshipsBack[1].name, "Ligue");
+    EXPECT_STREQ(championshipsBack[1].quickDescription, "cut");
+    EXPECT_STREQ(championshipsBack[2].name, "Open");
+    EXPECT_STREQ(championshipsBack[2].quickDescription, "desc");
+    // No TAB ever closes the last record: its field ends at its line, and the rest is a
+    // record of its own.
+    EXPECT_STREQ(championshipsBack[3].quickDescription, "last");
+    EXPECT_STREQ(championshipsBack[4].name, "x");
+  }
+
+  // A category line without its characteristics, then one with them over three lines.
+  WriteBytes(kCarCategoriesDatabaseFile, "Buggy\tquick\r\nTruck\t\tA\r\n\r\nB\t\r\n");
+  categoriesBack = {};
+  ASSERT_TRUE(ReadCarCategoriesDatabase(&categoriesBack));
+  EXPECT_STREQ(categoriesBack[0].quickDescription, "quick");
+  EXPECT_STREQ(categoriesBack[0].characteristics, "");
+  EXPECT_STREQ(categoriesBack[1].name, "Truck");
+  EXPECT_STREQ(categoriesBack[1].characteristics, "A\n\nB");
+
+  ComboStrings names;
+  ASSERT_TRUE(CollectCarCategoryNames(&names));
+  EXPECT_EQ(names, (ComboStrings{"Buggy", "Truck"}));
+  names.clear();
+  ASSERT_TRUE(CollectChampionshipNames(&names));
+  EXPECT_EQ(names, (ComboStrings{"Coupe", "Ligue", "Open", "Trophy", "x"}));
+}
+
+TEST(DatabaseFiles, ReadersCountWhatTheyLeaveOut) {
+  WorkingFolder folder;
+  std::string file;
+  for (int i = 1; i <= 25; ++i) file += "Cup " + std::to_string(i) + "\tdesc\t\r\n";
+  file += std::string(30, 'L') + "\t" + std::string(150, 'd') + "\t\r\n\r\n\r\n";
+  WriteBytes("many.bdch2", file);
+  championshipsBack = {};
+  ReadCounts counts;
+  ASSERT_TRUE(ImportChampionshipsDatabase("many.bdch2", &championshipsBack, &counts));
+  EXPECT_EQ(counts.records, kMaxChampionships);
+  EXPECT_EQ(counts.beyondCapacity, 6) << "blank lines hold no record";
+  EXPECT_STREQ(championshipsBack[19].name, "Cup 20");
+
+  WriteBytes("cut.bdch2", std::string(30, 'L') + "\t" + std::string(150, 'd') + "\t\r\n\r\nOpen\t\t\r\n");
+  championshipsBack = {};
+  ASSERT_TRUE(ImportChampionshipsDatabase("cut.bdch2", &championshipsBack, &counts));
+  EXPECT_EQ(counts.records, 2);
+  EXPECT_EQ(counts.beyondCapacity, 0);
+  EXPECT_EQ(counts.fieldsCut, 2);
+  EXPECT_STREQ(championshipsBack[1].name, "Open") << "a blank line takes no slot";
+
+  file.clear();
+  for (int i = 0; i < 105; ++i) file += "F" + std::to_string(10000 + i) + "\r\n";
+  WriteBytes(kFrequenciesDatabaseFile, file + "TOOLONGCODE\r\n");
+  frequencies = {};
+  ASSERT_TRUE(ReadFrequenciesDatabase(&frequencies, &counts));
+  EXPECT_EQ(counts.records, kMaxFrequencies);
+  EXPECT_EQ(counts.beyondCapacity, 6);
 }

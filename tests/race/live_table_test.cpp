@@ -250,6 +250,21 @@ TEST_F(LiveTableActions, ClubChipsRefuseTextsLongerThanSix) {
   EXPECT_STREQ(s.entries[4].transponder, "654321");
   EXPECT_FALSE(AssignClubChip(s, -1, "1"));
   EXPECT_FALSE(AssignClubChip(s, kMaxParticipants, "1"));
+  // An empty slot would leave the driver without a transponder: every pass unmatched.
+  EXPECT_FALSE(AssignClubChip(s, 4, ""));
+  EXPECT_STREQ(s.entries[4].transponder, "654321");
+  EXPECT_STREQ(s.display[4].transponder, "654321");
+
+  TransponderSetRecord set = {};
+  std::strcpy(set.setName, "Club");
+  std::strcpy(set.transponder[3], "000004");
+  std::strcpy(set.transponder[19], "000020");
+  const char* choices[kTranspondersPerSet];
+  ASSERT_EQ(ClubChipChoices(set, choices), 2);
+  EXPECT_STREQ(choices[0], "000004");
+  EXPECT_STREQ(choices[1], "000020");
+  set = {};
+  EXPECT_EQ(ClubChipChoices(set, choices), 0) << "a factory set offers nothing";
 }
 
 TEST_F(LiveTableActions, SynchronisationWithoutDatabaseChangesNothing) {

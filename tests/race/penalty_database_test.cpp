@@ -8,6 +8,7 @@
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
+#include "race/database_layout.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/support/temp_folder.h"
 
@@ -88,6 +89,28 @@ TEST(PenaltyDatabase, ReadingIsBoundedToFiftyRecordsAndToTheFields) {
   EXPECT_EQ(list[0].kind, kPenaltyAfterWinner);
 
   EXPECT_FALSE(ImportPenaltiesDatabase("absent.pen", list));
+}
+
+TEST(PenaltyDatabase, ALineCutShortDoesNotTakeTheNextOne) {
+  WorkingFolder folder;
+  // P7 stops after its code; P8's description runs over two lines as the dialog writes it;
+  // the last line has neither TAB nor line end.
+  for (const std::string& end : {std::string("\r\n"), std::string("\n")}) {
+    WriteBytes("cut.pen", "3\t30\tP7" + end + "2\t5\tP8\tPush\tPushed" + end + "hard\t" + end + "4\t9\tP9\tLast");
+    ClearPenaltyList(list);
+    ReadCounts counts;
+    ASSERT_TRUE(ImportPenaltiesDatabase("cut.pen", list, &counts));
+    EXPECT_EQ(counts.records, 3);
+    EXPECT_STREQ(list[0].code, "P7");
+    EXPECT_STREQ(list[0].name, "");
+    EXPECT_STREQ(list[0].description, "");
+    EXPECT_STREQ(list[1].code, "P8");
+    EXPECT_EQ(list[1].duration, 5);
+    EXPECT_STREQ(list[1].description, "Pushed\nhard");
+    EXPECT_STREQ(list[2].code, "P9");
+    EXPECT_STREQ(list[2].name, "Last");
+    EXPECT_EQ(list[2].kind, kPenaltyAfterLast);
+  }
 }
 
 TEST(PenaltyDatabase, FixedRecordsAtOpening) {

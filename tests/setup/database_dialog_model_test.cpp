@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/bounded.h"
+#include "platform/file_dialog.h"
 #include "platform/files.h"
 #include "setup/database_dialog_rules.h"
 #include "tests/race/storage_test_support.h"
@@ -234,11 +235,18 @@ TEST(DatabaseDialogExport, PathsAreBoundedAndTheExtensionAppendedOnlyWhenMissing
   EXPECT_FALSE(BuildExportProposal(std::string(40, 'f').c_str(), "*.bdc2", out, sizeof out));
   EXPECT_STREQ(out, "");
 
-  EXPECT_TRUE(CompleteExportPath("C:\\x\\teams", ".bdc2", out, sizeof out));
+  EXPECT_TRUE(platform::NameWithExtension("C:\\x\\teams", ".bdc2", out, sizeof out));
   EXPECT_STREQ(out, "C:\\x\\teams.bdc2");
-  EXPECT_TRUE(CompleteExportPath("C:\\x\\teams.bdc2.old", ".bdc2", out, sizeof out));
+  EXPECT_TRUE(platform::NameWithExtension("C:\\x\\teams.bdc2.old", ".bdc2", out, sizeof out));
   EXPECT_STREQ(out, "C:\\x\\teams.bdc2.old") << "contained anywhere: used as typed";
-  EXPECT_FALSE(CompleteExportPath(std::string(28, 'n').c_str(), ".bdc2", out, sizeof out))
+  // File names ignore letter case: an extension typed in capitals is the extension.
+  EXPECT_TRUE(platform::NameWithExtension("C:\\x\\CATS.BDS2", ".bds2", out, sizeof out));
+  EXPECT_STREQ(out, "C:\\x\\CATS.BDS2");
+  EXPECT_TRUE(platform::NameWithExtension("C:\\x\\Cats.Bdc2", ".bdc2", out, sizeof out));
+  EXPECT_STREQ(out, "C:\\x\\Cats.Bdc2");
+  EXPECT_TRUE(platform::NameWithExtension("C:\\x\\cats.bds", ".bds2", out, sizeof out));
+  EXPECT_STREQ(out, "C:\\x\\cats.bds.bds2") << "a part of the extension is not the extension";
+  EXPECT_FALSE(platform::NameWithExtension(std::string(28, 'n').c_str(), ".bdc2", out, sizeof out))
       << "no cut path is ever written";
 }
 

@@ -106,6 +106,10 @@ TEST_F(SetupDialogRules, ConnectWithoutAChosenPortTouchesNeitherThePortNorTheFil
   EXPECT_EQ(testsupport::ReadBytes(kInterfaceSettingsFile), "<missing>");
   EXPECT_EQ(state.connected, 1);
   EXPECT_STREQ(state.decoderName, kDecoderNameZL2);
+  // The box no longer says the interface is ready: it asks for a port.
+  char text[256];
+  ConnectMessage(ConnectOutcome::NoPortSelected, text, sizeof text);
+  EXPECT_STREQ(text, "A COM port must be chosen before Connect.");
 }
 
 TEST_F(SetupDialogRules, OpeningReadsTheLinkFileOrSaysItIsMissing) {
@@ -188,7 +192,39 @@ TEST_F(SetupDialogRules, TheFrenchAndSpanishBuildsHaveNoStartTypeSection) {
   }
 }
 
+TEST_F(SetupDialogRules, RaceParametersFromADamagedSectionAreShownAsTheyWillBeStored) {
+  ASSERT_TRUE(WriteFreshEvent(nullptr, "R"));
+  RaceParametersDialogData data = DataFor(10000, 1);
+  data.parameters = {-5, 99999, 99999, 7};
+  ASSERT_TRUE(SaveRaceParameters(nullptr, data));
+  RaceParametersDialogData read = LoadRaceParameters(nullptr);
+  EXPECT_EQ(read.parameters.startInterval, 0);
+  EXPECT_EQ(read.parameters.rest, 999);
+  EXPECT_EQ(read.parameters.minimumLapTime, 3600);
+  EXPECT_EQ(read.parameters.startType, kStandardStart) << "start type 7 is shown and stored as the standard start";
+  // Validating stores what the dialog showed.
+  ASSERT_TRUE(SaveRaceParameters(nullptr, read));
+  const std::string text = FileText(kRallyFilePath);
+  EXPECT_NE(text.find("CourseRallye1Param\xE8tres\t\n0\t999\t3600\t"), std::string::npos) << text;
+  EXPECT_NE(text.find("CourseRallye1Param\xE8tres2\t\n1\t"), std::string::npos) << text;
+
+  // Text where a number belongs keeps the default; the next values are still read.
+  std::string bytes = testsupport::ReadBytes(kRallyFilePath);
+  const std::size_t at = bytes.find("0\t999\t3600\t");
+  ASSERT_NE(at, std::string::npos);
+  bytes.replace(at, 1, "abc");
+  testsupport::WriteBytes(kRallyFilePath, bytes);
+  read = LoadRaceParameters(nullptr);
+  EXPECT_GE(read.parameters.startInterval, 0);
+  EXPECT_LE(read.parameters.startInterval, kMaxParameterSeconds);
+  EXPECT_GE(read.parameters.rest, 0);
+  EXPECT_LE(read.parameters.rest, kMaxRestMinutes);
+  EXPECT_GE(read.parameters.minimumLapTime, 0);
+  EXPECT_LE(read.parameters.minimumLapTime, kMaxParameterSeconds);
+}
+
 TEST(RaceParameterSeconds, AreClampedTo3600) {
+  EXPECT_EQ(ClampParameterSeconds(-5), 0);
   EXPECT_EQ(ClampParameterSeconds(0), 0);
   EXPECT_EQ(ClampParameterSeconds(3600), 3600);
   EXPECT_EQ(ClampParameterSeconds(3601), 3600);
@@ -351,14 +387,18 @@ TEST_F(SetupDialogRules, ImportKeepsTheAbandonArmedAndEnsuresTheFixedRecords) {
   EXPECT_EQ(model.list[0].duration, 900);
   EXPECT_EQ(Codes(model), (std::vector<std::string>{"A", "PS"}));
 
-  // An empty file: the abandon keeps its defaults, the late start is inserted.
+  // A file with no readable record (an empty one, or a text chosen by mistake) is refused
+  // with a message; the list stays as it was.
   testsupport::WriteBytes("empty.pen", "");
-  ASSERT_TRUE(ImportPenalties(nullptr, &model, "empty.pen"));
-  EXPECT_EQ(Codes(model), (std::vector<std::string>{"A", "PS"}));
-  EXPECT_EQ(model.list[0].duration, 600);
-  EXPECT_EQ(model.list[0].kind, kPenaltyGross);
-  EXPECT_STREQ(model.list[1].description, "A driver started the special stage in  late");
-  EXPECT_EQ(model.list[1].duration, 60);
+  testsupport::WriteBytes("letter.pen", "Dear members,\r\nthe next rally\tis on\tSunday.\r\n");
+  for (const char* refused : {"empty.pen", "letter.pen"}) {
+    platform::test::ClearMessages();
+    EXPECT_FALSE(ImportPenalties(nullptr, &model, refused)) << refused;
+    EXPECT_EQ(Seen(), std::vector<std::string>{
+                          "The imported file holds no record that can be read: the list is kept as it was."});
+    EXPECT_EQ(Codes(model), (std::vector<std::string>{"A", "PS"}));
+    EXPECT_EQ(model.list[0].duration, 900);
+  }
 
   // A file without the abandon or the late start gets both in front of its records.
   testsupport::WriteBytes("other.pen", "3\t20\tP1\tCut\tCorner cut\t\r\n2\t5\tP2\tPush\tPushed\t\r\n");
@@ -369,12 +409,53 @@ TEST_F(SetupDialogRules, ImportKeepsTheAbandonArmedAndEnsuresTheFixedRecords) {
   EXPECT_EQ(model.list[2].kind, kPenaltyAfterWinner);
 
   // A file with its own abandon keeps it.
+  platform::test::ClearMessages();
   testsupport::WriteBytes("own.pen", "4\t300\tA\tAbandon\tOwn\t\r\n2\t60\tPS\tLate\tLate\t\r\n");
   ASSERT_TRUE(ImportPenalties(nullptr, &model, "own.pen"));
   EXPECT_EQ(model.list[0].duration, 300);
   EXPECT_EQ(model.list[0].kind, kPenaltyAfterLast);
   EXPECT_STREQ(model.list[0].name, "Driver abandon");
   EXPECT_STREQ(model.list[1].name, "Driver late start");
+  EXPECT_TRUE(Seen().empty()) << "a file taken whole says nothing";
+}
+
+TEST_F(SetupDialogRules, OneMessageCountsWhatAnImportLeftOut) {
+  static PenaltyDialogModel model;
+  OpenPenaltyModel(nullptr, &model);
+  // A line without a code, a code the program never gives, a repeated code, a name cut to
+  // its width, and 55 numbered penalties of which the list holds what fits.
+  std::string file = "1\t600\tA\tAbandon\tOut\t\r\n2\t60\tPS\tLate\tLate\t\r\n";
+  file += "2\t5\t\tNo code\tx\t\r\n2\t5\tX9\tWrong\tx\t\r\n2\t5\tP1\t" + std::string(30, 'n') + "\tx\t\r\n";
+  file += "2\t5\tP1\tAgain\tx\t\r\n";
+  for (int i = 2; i <= 56; ++i) file += "2\t" + std::to_string(i) + "\tP" + std::to_string(i) + "\tn\td\t\r\n";
+  testsupport::WriteBytes("club.pen", file);
+  platform::test::ClearMessages();
+  ASSERT_TRUE(ImportPenalties(nullptr, &model, "club.pen"));
+  ASSERT_EQ(Seen().size(), 1u);
+  // The file's first 50 lines hold 47 penalties (A, PS, P1 .. P45); 11 lie beyond.
+  EXPECT_EQ(Seen()[0],
+            "47 record(s) taken from the imported file.\n"
+            " - 1 line(s) without a name left out\n"
+            " - 2 record(s) with a reserved, incorrect or repeated name left out\n"
+            " - 11 record(s) beyond the 50 the list can hold left out\n"
+            " - 1 text(s) cut to the length of their field");
+  EXPECT_EQ(PenaltyCount(model.list), 47);
+  EXPECT_STREQ(model.list[2].code, "P1");
+  EXPECT_EQ(std::string(model.list[2].name), std::string(19, 'n'));
+  EXPECT_STREQ(model.list[3].code, "P2");
+}
+
+TEST_F(SetupDialogRules, ADatabaseLongerThanTheListIsSaidAtOpening) {
+  static PenaltyDialogModel model;
+  std::string file;
+  for (int i = 0; i < 53; ++i) file += "2\t5\tP" + std::to_string(i + 1) + "\tn\td\t\r\n";
+  testsupport::WriteBytes(kPenaltiesDatabaseFile, file);
+  testsupport::WriteBytes(kLateStartPenaltyFile, "1\t\r\n0\t0\t60\t\r\n");
+  OpenPenaltyModel(nullptr, &model);
+  EXPECT_EQ(Seen(), std::vector<std::string>{"The file \"BaseDonn\xE9" "esP\xE9" "nalit\xE9" "s.bd\" holds 3 record(s) more "
+                                             "than the 50 the list can hold.\nThey are not shown, and OK will write "
+                                             "the file without them."});
+  EXPECT_EQ(testsupport::ReadBytes(kPenaltiesDatabaseFile), file) << "nothing is written before Ok";
 }
 
 TEST_F(SetupDialogRules, EditsKeepTheDatabaseLineWhole) {

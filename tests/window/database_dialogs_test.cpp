@@ -361,3 +361,85 @@ TEST(DatabaseDialogsWindow, FrequenciesAndTransponderSets) {
   for (int i = 0; i < 20; ++i) expected += (i == 3 ? "\t\t\t42" + std::string(18, '\t') : std::string(21, '\t')) + "\r\n";
   EXPECT_EQ(testsupport::ReadBytes(kTransponderSetsDatabaseFile), expected);
 }
+
+TEST(DatabaseDialogsWindow, AFileLongerThanTheListIsSaidBeforeAnythingIsWritten) {
+  storagetest::WorkingFolder folder;
+  std::string championships;
+  for (int i = 1; i <= 25; ++i) championships += "Cup " + std::to_string(100 + i) + "\tdesc\t\r\n";
+  testsupport::WriteBytes(kChampionshipsDatabaseFile, championships);
+  std::string frequencies;
+  for (int i = 0; i < 105; ++i) frequencies += std::to_string(27000 + i) + "0\r\n";
+  testsupport::WriteBytes(kFrequenciesDatabaseFile, frequencies);
+  platform::test::ClearMessages();
+  {
+    Dialog dialog("BASECHAMPIONNATS", ChampionshipsDialogProc);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text,
+              "The file \"BaseDonn\xE9" "esChampionnats.bd\" holds 5 record(s) more than the 20 the list can hold.\n"
+              "They are not shown, and OK will write the file without them.");
+    EXPECT_EQ(Messages()[0].caption, "Be careful");
+    EXPECT_EQ(testsupport::ReadBytes(kChampionshipsDatabaseFile), championships) << "nothing written yet";
+    EXPECT_EQ(dialog.Entries(3504).size(), 20u);
+    dialog.Click(IDCANCEL);
+  }
+  EXPECT_EQ(testsupport::ReadBytes(kChampionshipsDatabaseFile), championships);
+  platform::test::ClearMessages();
+  Dialog dialog("BASEFREQUENCES", FrequenciesDialogProc);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].text.find("holds 5 record(s) more than the 100"), std::string::npos) << Messages()[0].text;
+}
+
+TEST(DatabaseDialogsWindow, ImportsRefuseAnUnreadableFileAndCountWhatTheyLeaveOut) {
+  storagetest::WorkingFolder folder;
+  ASSERT_TRUE(folder.InstallFactoryFile(kCountryNamesFile));
+  const std::string rest(14, '\t');
+  const std::string original = "Anna\t" + rest + "\r\nBob\t" + rest + "\r\n";
+  testsupport::WriteBytes(kDriversDatabaseFile, original);
+  Dialog dialog("BASEPILOTES", DriversDialogProc);
+  platform::test::ClearMessages();
+
+  // Nothing readable: an empty file, a file of lines without a name. The list stays.
+  testsupport::WriteBytes("empty.bdp2", "");
+  testsupport::WriteBytes("nameless.bdp2", "\tRue 1\t\r\n\t\t\tParis\r\n");
+  for (const char* file : {"empty.bdp2", "nameless.bdp2"}) {
+    platform::test::ClearMessages();
+    platform::test::QueueFileDialogAnswer(platform::CurrentFolder() + "\\" + file);
+    dialog.Click(3422);
+    ASSERT_EQ(Messages().size(), 1u) << file;
+    EXPECT_EQ(Messages()[0].text, "The imported file holds no record that can be read: the list is kept as it was.");
+    EXPECT_EQ(dialog.Entries(3404), (std::vector<std::string>{"Anna", "Bob"})) << file;
+  }
+
+  // A line cut before its last TAB stays one driver; the next line is another one. A
+  // nameless line, a reserved name, a repeated name and an over-long name are counted.
+  platform::test::ClearMessages();
+  testsupport::WriteBytes("club.bdp2", "ShortLine\r\nAFTER Short\tRue 1" + std::string(9, '\t') + "RCB\t\t\t123456\t\t\r\n" +
+                                           "\tno name\t\r\n(NA)\t" + rest + "\r\nshortline\t" + rest + "\r\n" +
+                                           std::string(45, 'Z') + "\t" + rest + "\r\n");
+  platform::test::QueueFileDialogAnswer(platform::CurrentFolder() + "\\club.bdp2");
+  dialog.Click(3422);
+  EXPECT_EQ(dialog.Entries(3404), (std::vector<std::string>{"ShortLine", "AFTER Short", std::string(39, 'Z')}));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text,
+            "3 record(s) taken from the imported file.\n"
+            " - 1 line(s) without a name left out\n"
+            " - 2 record(s) with a reserved, incorrect or repeated name left out\n"
+            " - 1 text(s) cut to the length of their field");
+  dialog.Click(IDOK);
+  const std::string saved = testsupport::ReadBytes(kDriversDatabaseFile);
+  EXPECT_EQ(saved.find('\n'), saved.find("\r\n") + 1) << "no line break inside a field";
+  EXPECT_EQ(saved.substr(0, saved.find('\n') + 1), "ShortLine\t\t\t\t\t\t\t\t0\t\t\t\t\t\t\t\r\n");
+  EXPECT_NE(saved.find("\r\nAFTER Short\tRue 1\t"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\t123456\t\t\r\n"), std::string::npos) << saved;
+}
+
+TEST(DatabaseDialogsWindow, AnExportNameInCapitalsKeepsItsExtension) {
+  storagetest::WorkingFolder folder;
+  testsupport::WriteBytes(kCarCategoriesDatabaseFile, "Buggy\t\t\t\r\n");
+  Dialog dialog("BASECATEGORIES", CarCategoriesDialogProc);
+  const std::string here = platform::CurrentFolder();
+  platform::test::QueueFileDialogAnswer(here + "\\CATS.BDS2");
+  dialog.Click(3010);
+  EXPECT_EQ(testsupport::ReadBytes("CATS.BDS2"), "Buggy\t\t\t\r\n");
+  EXPECT_FALSE(platform::FileExists("CATS.BDS2.bds2"));
+}

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/build_profile.h"
+#include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/test_hooks.h"
 #include "race/command_ids.h"
@@ -183,15 +184,24 @@ TEST_F(LiveTableWindow, CorrectionsInModificationModeOnlyWhenTyped) {
 
 TEST_F(LiveTableWindow, ClubChipsAreChosenFromTheSet) {
   MainState& s = Main();
+  // The set shown in the set list has three numbers among empty slots.
+  const LRESULT set = SendDlgItemMessageA(window, kTransponderSetCombo, CB_GETCURSEL, 0, 0);
+  ASSERT_GE(set, 0);
+  TransponderSetRecord& chips = s.transponderSets[static_cast<std::size_t>(set)];
+  for (auto& slot : chips.transponder) slot[0] = '\0';
+  std::strcpy(chips.transponder[2], "024101");
+  std::strcpy(chips.transponder[7], "024102");
+  std::strcpy(chips.transponder[19], "024103");
   SendMessageA(window, WM_COMMAND, kClubChipsRadio, 0);
   ASSERT_EQ(s.clubChipEditing, 1);
   Press(window, WM_LBUTTONDOWN, ChipX(), LineMiddle(1));
   HWND list = GetDlgItem(window, kChipList);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 20);
-  SendMessageA(list, CB_SETCURSEL, 3, 0);
+  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 3) << "only the set's numbers are offered";
+  SendMessageA(list, CB_SETCURSEL, 1, 0);
   char chip[8] = "";
-  SendMessageA(list, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(chip));
+  SendMessageA(list, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(chip));
+  EXPECT_STREQ(chip, "024102");
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(kChipList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
   EXPECT_STREQ(s.entries[1].transponder, chip);
   EXPECT_STREQ(s.display[1].transponder, chip);
@@ -252,6 +262,26 @@ void ChooseThroughTheDialog(HWND window, int line, int item) {
   choice = {item, false, 0};
   SetTimer(nullptr, 0, 50, ChoosePenalty);
   Press(window, WM_LBUTTONDOWN, LaneX(), LineMiddle(line));
+}
+
+void CALLBACK CancelDriverPenaltyDialog(HWND, UINT, UINT_PTR, DWORD) {
+  if (HWND dialog = FindWindowA("#32770", "Penalties and Abandonments")) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(LiveTableWindow, AMissingPenaltyDatabaseIsSaidOncePerClick) {
+  platform::DeleteFileAt(kPenaltiesDatabaseFile);
+  platform::test::QueueMessageAnswer(platform::kIdYes);  // take the database's penalties
+  // Clicks posted while the question is up reach the window through the box's own loop.
+  platform::test::RunWhileNextMessageShown([this] {
+    for (int i = 0; i < 12; ++i) Press(window, WM_LBUTTONDOWN, LaneX(), LineMiddle(0));
+  });
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, CancelDriverPenaltyDialog);
+  Press(window, WM_LBUTTONDOWN, LaneX(), LineMiddle(0));
+  KillTimer(nullptr, timer);
+  int missing = 0;
+  for (const auto& message : platform::test::Messages()) missing += message.text == Tr(Text::PenaltiesDatabaseNotFound);
+  EXPECT_EQ(missing, 1);
+  EXPECT_EQ(LiveTable().penaltiesSynchronised, 0) << "the next click tries again";
 }
 
 TEST_F(LiveTableWindow, PenaltyDialogGivesAnAbandonAndAPenaltyThatTheRankingTakes) {
