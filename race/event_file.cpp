@@ -304,11 +304,15 @@ int Clamp(int value, int low, int high) { return value < low ? low : value > hig
 // in. An empty first line is the one before the first title: the header goes before it.
 bool RewriteWithHeader(platform::WindowHandle owner, platform::TextFile& file, long firstLineEnd,
                        const std::string& image) {
-  std::string bytes;
-  char block[64 * 1024];
+  long size = file.Size();
+  std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
   file.Rewind();
-  for (std::size_t n; (n = file.ReadRaw(block, sizeof block)) > 0;) bytes.append(block, n);
+  bool whole = file.ReadRaw(bytes.data(), bytes.size()) == bytes.size();
   file.Close();
+  if (!whole) {
+    ShowError(owner, Text::EventFileNotWritten);
+    return false;
+  }
   bool firstLineEmpty = firstLineEnd == 0 || (firstLineEnd == 1 && bytes[0] == '\r');
   std::size_t rest = firstLineEnd < 0 ? bytes.size() : firstLineEmpty ? 0 : static_cast<std::size_t>(firstLineEnd) + 1;
   const std::string temporary = std::string(kRallyFilePath) + ".tmp";

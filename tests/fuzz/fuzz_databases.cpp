@@ -1,8 +1,11 @@
-// The eight database files, their imports and the two partial views of the drivers file.
+// The eight database files, their imports, the two partial views of the drivers file and the
+// keys the combo boxes collect from them.
 #include <cstdint>
 #include <cstring>
 
+#include "race/combo_fillers.h"
 #include "race/database_files.h"
+#include "setup/driver_details_model.h"
 #include "tests/fuzz/fuzz_checks.h"
 
 namespace {
@@ -51,12 +54,17 @@ void CheckAll() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::EnterProgramFolder();
-  fuzz::Choice in = fuzz::Choose(data, size, 16);
+  fuzz::Choice in = fuzz::Choose(data, size, 21);
   static const char* const kFiles[] = {
       kCarCategoriesDatabaseFile, kCarsDatabaseFile,          kClubsDatabaseFile,
       kAgeCategoriesDatabaseFile, kDriversDatabaseFile,       kChampionshipsDatabaseFile,
       kTransponderSetsDatabaseFile, kFrequenciesDatabaseFile};
-  const char* path = in.pick < 8 ? kFiles[in.pick] : in.pick < 14 ? "import.bd2" : kDriversDatabaseFile;
+  // The combo boxes' keys: categories, clubs, cars, championships, frequency codes.
+  static const int kComboFiles[] = {0, 2, 1, 5, 7};
+  const char* path = in.pick < 8    ? kFiles[in.pick]
+                     : in.pick < 14 ? "import.bd2"
+                     : in.pick < 16 ? kDriversDatabaseFile
+                                    : kFiles[kComboFiles[in.pick - 16]];
   fuzz::WriteFile(path, in.data, in.size);
   switch (in.pick) {
     case 0: ReadCarCategoriesDatabase(&Cleared(carCategories)); break;
@@ -74,7 +82,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 12: ImportDriversDatabase(path, &Cleared(drivers)); break;
     case 13: ImportChampionshipsDatabase(path, &Cleared(championships)); break;
     case 14: ReadDriverSummaries(&Cleared(summaries)); break;
-    default: ReadDriversForParticipants(&Cleared(picks), 1500); break;
+    case 15: ReadDriversForParticipants(&Cleared(picks), 1500); break;
+    default: {
+      static const std::size_t kCapacities[] = {kMaxCarCategories, kMaxClubs, kMaxCars, kMaxChampionships,
+                                                kMaxFrequencies};
+      static bool (*const kCollect[])(ComboStrings*) = {CollectCarCategoryNames, CollectClubKeys, CollectCarNames,
+                                                        CollectChampionshipNames, CollectFrequencyCodes};
+      ComboStrings strings;
+      kCollect[in.pick - 16](&strings);
+      if (strings.size() > kCapacities[in.pick - 16]) fuzz::Fail("more keys collected than the table holds");
+      break;
+    }
   }
   CheckAll();
   fuzz::EndInput();

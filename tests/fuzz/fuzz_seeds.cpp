@@ -105,6 +105,8 @@ void DatabaseSeeds() {
       if (bytes->empty()) continue;
       Seed("databases", pick, *bytes);
       if (pick < 6) Seed("databases", pick + 8, *bytes);  // the same file imported
+      static const int kComboPick[] = {16, 18, 17, -1, -1, 19, -1, 20};
+      if (kComboPick[pick] >= 0) Seed("databases", kComboPick[pick], *bytes);
       if (pick == 4) {
         Seed("databases", 14, *bytes);
         Seed("databases", 15, *bytes);
@@ -141,6 +143,7 @@ void PenaltySeeds() {
 void SettingsSeeds() {
   Seed("countries", 0, DataFile(kCountryNamesFile));
   Seed("countries", 1, DataFile(kCountryCodesFile));
+  Seed("countries", 2, DataFile(kCountryNamesFile));
   Seed("settings", 0, DataFile(kSoundSettingsFile));
   static CustomSoundPaths sounds;
   ClearCustomSoundPaths(&sounds);
