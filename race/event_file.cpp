@@ -12,6 +12,7 @@
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
+#include "platform/files.h"
 #include "race/text_fields.h"
 
 namespace {
@@ -299,6 +300,38 @@ bool HeaderImage(const SectionBody& line, std::string* image) {
 
 int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
+// A first line that is not the header's reserve (a file edited by hand or written by another
+// program): written in place, the header would run over the lines after it. The file is
+// written afresh instead, the header over its reserve in place of the first line, and swapped
+// in. An empty first line is the one before the first title: the header goes before it.
+bool RewriteWithHeader(platform::WindowHandle owner, platform::TextFile& file, long firstLineEnd,
+                       const std::string& image) {
+  long size = file.Size();
+  std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  file.Rewind();
+  bool whole = file.ReadRaw(bytes.data(), bytes.size()) == bytes.size();
+  file.Close();
+  if (!whole) {
+    ShowError(owner, Text::EventFileNotWritten);
+    return false;
+  }
+  bool firstLineEmpty = firstLineEnd == 0 || (firstLineEnd == 1 && bytes[0] == '\r');
+  std::size_t rest = firstLineEnd < 0 ? bytes.size() : firstLineEmpty ? 0 : static_cast<std::size_t>(firstLineEnd) + 1;
+  const std::string temporary = std::string(kRallyFilePath) + ".tmp";
+  bool written = false;
+  {
+    platform::TextFile copy(temporary.c_str(), "w");
+    written = copy && copy.WriteRaw(image.data(), image.size()) &&
+              copy.WriteRaw(bytes.data() + rest, bytes.size() - rest) && copy.Flush();
+  }
+  if (!written || !platform::MoveFileOver(temporary.c_str(), kRallyFilePath)) {
+    platform::DeleteFileAt(temporary.c_str());
+    ShowError(owner, Text::EventFileNotWritten);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void FormatSectionTitle(char (&title)[kSectionTitleSize], const char* key, ...) {
@@ -491,7 +524,9 @@ bool WriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int ra
   }
   platform::TextFile file(kRallyFilePath, "r+");
   if (!file) return false;
-  return WriteImage(owner, file, 0, image);
+  long firstLineEnd = RawScanner(file, 0).NextLineFeed(0);
+  if (firstLineEnd == static_cast<long>(kHeaderSize) + 1 || file.Size() == 0) return WriteImage(owner, file, 0, image);
+  return RewriteWithHeader(owner, file, firstLineEnd, image);
 }
 
 bool RewriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,

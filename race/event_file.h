@@ -129,7 +129,9 @@ bool RewriteListedSection(platform::WindowHandle owner, platform::TextFile& file
 // opened.
 bool ReadRallyFileHeader(int* selectedNode, int* rallyCount, RallyRecord rallies[kMaxRallies]);
 // Rewrites the header over its reserve. Refuses with a message, writing nothing, a header that
-// would not fit in its 336 characters. False also when the file cannot be opened.
+// would not fit in its 336 characters. False also when the file cannot be opened. A first line
+// that is not the reserve is replaced through a rewritten copy of the file (an empty one is
+// kept after the header): the sections after it stay whole.
 bool WriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,
                           const RallyRecord rallies[kMaxRallies]);
 

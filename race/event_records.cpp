@@ -165,11 +165,14 @@ bool ReadRallyParticipantNames(RallyParticipantNames names, int selectedNode) {
   if (rally < 1 || rally > kMaxRallies) return true;
   int first = 0;
   if (!FindRallySectionOf(file, kParticipantsKey, rally, &first)) return true;
-  char(*slice)[kDriverNameSize] = names[rally - 1];
-  platform::ZeroBytes(slice, sizeof names[0]);
-  if (!BackToBody(file, first)) return true;
-  for (int i = 0; i < kMaxParticipants && !file.AtEnd(); ++i) ReadFieldsLine(file, {F(slice[i])});
+  platform::ZeroBytes(names[rally - 1], sizeof names[0]);
+  ReadParticipantNamesSection(file, first, names[rally - 1]);
   return true;
+}
+
+void ReadParticipantNamesSection(platform::TextFile& file, int firstByte, char (*names)[kDriverNameSize]) {
+  if (!BackToBody(file, firstByte)) return;
+  for (int i = 0; i < kMaxParticipants && !file.AtEnd(); ++i) ReadFieldsLine(file, {F(names[i])});
 }
 
 void AddParticipantAgesBody(SectionBody& body, const ParticipantRecord participants[kMaxParticipants]) {

@@ -124,6 +124,8 @@ void ReadTrackSection(platform::TextFile& file, int firstByte, TrackDetails* tra
 void AddParticipantsBody(SectionBody& body, const ParticipantRecord participants[kMaxParticipants]);
 void ReadParticipantsSection(platform::TextFile& file, int firstByte,
                              ParticipantRecord participants[kMaxParticipants]);
+// The names alone (the first field of each line) into one rally's slice of names.
+void ReadParticipantNamesSection(platform::TextFile& file, int firstByte, char (*names)[kDriverNameSize]);
 // Reads the names of the participants section of the rally of selectedNode into that
 // rally's slice. False when the event file cannot be opened; a missing section reads nothing.
 bool ReadRallyParticipantNames(RallyParticipantNames names, int selectedNode);

@@ -359,12 +359,8 @@ bool LoadEventFrom(platform::WindowHandle owner, MainState& state, const char* p
     PublishedEventName(track.eventName, &state.international);
   }
   for (int r = 1; r <= state.rallyCount; ++r) {
-    if (!FindRallySectionOf(file, kParticipantsKey, r, &first) || first == EOF) continue;
-    file.Seek(-1, SEEK_CUR);
-    for (int i = 0; i < kMaxParticipants && !file.AtEnd(); ++i) {
-      ReadTextField(file, state.participantNames[r - 1][i], FieldEnd::TabOrLineEnd);
-      SkipRestOfLine(file);
-    }
+    if (FindRallySectionOf(file, kParticipantsKey, r, &first))
+      ReadParticipantNamesSection(file, first, state.participantNames[r - 1]);
   }
   if (FindTitledSection(file, kTreeviewFlagsKey, &first)) ReadTreeviewFlagsSection(file, first, state.treeviewFlags);
   if (FindTitledSection(file, kPenaltiesKey, &first)) ReadPenaltiesSection(file, first, state.eventPenalties, &state.eventPenaltyFlag);

@@ -6,6 +6,7 @@
 #include "platform/bounded.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
+#include "race/text_fields.h"
 
 namespace {
 
@@ -45,14 +46,13 @@ void ReadWebCoordinates(platform::WindowHandle, char (&eventFolder)[41], char (&
   platform::ZeroBytes(eventFolder, sizeof eventFolder);
   platform::ZeroBytes(championship, sizeof championship);
   platform::ZeroBytes(videoLinks, sizeof videoLinks);
-  char line[64];
-  if (file.ReadLine(line, sizeof line)) {
-    int values[2];
-    if (std::sscanf(line, "%d\t%d", &values[0], &values[1]) == 2) {
-      *connected = values[0];
-      *publishingActive = values[1];
-    }
+  // The clamping reader: a number beyond int must not wrap round to a flag that is on.
+  int values[2];
+  if (ReadNumberField(file, &values[0]) && ReadNumberField(file, &values[1])) {
+    *connected = values[0];
+    *publishingActive = values[1];
   }
+  SkipRestOfLine(file);
   // A line per text: an empty text keeps its line, so nothing moves up into its place.
   ReadLineInto(file, eventFolder) && ReadLineInto(file, championship) && ReadLineInto(file, videoLinks);
 }

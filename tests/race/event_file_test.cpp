@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/build_profile.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "tests/race/event_folder.h"
@@ -111,6 +112,36 @@ TEST(EventFile, HeaderIsRewrittenOverItsReserveAndRefusedWhenTooLong) {
     EXPECT_EQ(read[i].hasResults, i % 2);
     EXPECT_EQ(read[i].stageCount, 99);
   }
+}
+
+TEST(EventFile, HeaderOverAShortFirstLineLeavesTheSectionsWhole) {
+  EventFolder folder;
+  const std::string sections = FreshFlags() + Section("CourseRallye1Param\xE8tres", 10, "30\t0\t2\t\n");
+  RallyRecord rallies[kMaxRallies] = {Rally("RALLY 1", 4, 0, 2)};
+  std::string header = "20000\t1\tRALLY 1\t4\t0\t2\t";
+  header += Pairs(kHeaderReservePairs - static_cast<int>(header.size()) / 2) + "\r\n";
+
+  // A header line shorter than its reserve (written by hand or by another program), and one
+  // that is longer: the header takes the first line's place at its own size.
+  for (const std::string& firstLine : {std::string("10000\t1\tRALLY 1\t0\t0\t0\t\r\n"),
+                                       "10000\t1\tR\t0\t0\t0\t" + Pairs(200) + "\r\n"}) {
+    folder.SetBytes(firstLine + sections);
+    ASSERT_TRUE(WriteRallyFileHeader(nullptr, 20000, 1, rallies));
+    EXPECT_EQ(folder.Bytes(), header + sections);
+    EXPECT_EQ(FirstLine("CourseRallyeDrapeauxTreeview").substr(0, 4), "0\t0\t");
+    EXPECT_EQ(FirstLine("CourseRallye1Param\xE8tres"), "30\t0\t2\t");
+    EXPECT_FALSE(platform::FileExists("Private/Rallye.rall.tmp"));
+  }
+
+  // No header line at all: the file begins with the empty line before the first title, which
+  // stays; an empty file just gets the header.
+  folder.SetBytes(sections);
+  ASSERT_TRUE(WriteRallyFileHeader(nullptr, 20000, 1, rallies));
+  EXPECT_EQ(folder.Bytes(), header + sections);
+  folder.SetBytes("");
+  ASSERT_TRUE(WriteRallyFileHeader(nullptr, 20000, 1, rallies));
+  EXPECT_EQ(folder.Bytes(), header);
+  EXPECT_TRUE(platform::test::Messages().empty());
 }
 
 TEST(EventFile, HeaderReadsEmptyNamesClampsCountsAndBoundsNames) {

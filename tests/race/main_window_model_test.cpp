@@ -211,6 +211,19 @@ TEST_F(StageSessionTest, PowerStageRemovalAndRestoreKeepTheFlagsOnDisk) {
   EXPECT_EQ(loaded.rallies[0].stageCount, 3) << "a failed load leaves the event as it was";
 }
 
+TEST_F(StageSessionTest, LoadedNamesDoNotSkipALineAfterANameAtTheLineEnd) {
+  // Bob's line holds his name alone, without its TAB (a file edited by hand).
+  testsupport::WriteBytes(folder / "hand.rall",
+                          "10000\t1\tRALLY 1\t3\t0\t0\t\r\n\r\nCourseRallye1ListeParticipants\t\r\n"
+                          "Ann\tTeam\t\r\nBob\r\nCid\tTeam\t\r\n");
+  static MainState state;
+  std::memset(static_cast<void*>(&state), 0, sizeof state);
+  ASSERT_TRUE(LoadEventFrom(nullptr, state, "hand.rall"));
+  EXPECT_STREQ(state.participantNames[0][0], "Ann");
+  EXPECT_STREQ(state.participantNames[0][1], "Bob");
+  EXPECT_STREQ(state.participantNames[0][2], "Cid");
+}
+
 TEST_F(StageSessionTest, LateStartsFollowTheFirstPassRule) {
   static MainState state;
   std::memset(static_cast<void*>(&state), 0, sizeof state);
@@ -250,6 +263,20 @@ TEST_F(WebFiles, CoordinatesKeepBlanksAndPlaces) {
   platform::DeleteFileAt("WebResults/CoordonneesWeb.txt");
   ReadWebCoordinates(nullptr, eventFolder, championship, links, &connected, &active);
   EXPECT_STREQ(championship, "Cup_2024") << "a missing file changes nothing";
+}
+
+TEST_F(WebFiles, CoordinateFlagsBeyondIntAreClampedNotWrapped) {
+  // 4294967297 is 2^32 + 1: wrapped to an int it would read as 1, publishing switched on.
+  platform::CreateFolder(kWebResultsFolder);
+  testsupport::WriteBytes(folder / "WebResults/CoordonneesWeb.txt",
+                          "4294967297\t-4294967295\t\r\nEvent\r\nCup\r\nlinks\r\n");
+  char eventFolder[41] = "", championship[20] = "", links[200] = "";
+  int connected = 0, active = 0;
+  ReadWebCoordinates(nullptr, eventFolder, championship, links, &connected, &active);
+  EXPECT_EQ(connected, 2147483647);
+  EXPECT_EQ(active, -2147483647 - 1);
+  EXPECT_STREQ(eventFolder, "Event");
+  EXPECT_STREQ(links, "links");
 }
 
 TEST_F(WebFiles, LiveResultsAndArchivesByteForByte) {

@@ -1,0 +1,59 @@
+// The operator's settings files: sound switches, custom sounds, display settings and their
+// ".scrn3" themes, the stage comment (as the main window and the comment dialog read it).
+#include <cstdint>
+#include <cstring>
+
+#include "race/settings_files.h"
+#include "setup/stage_comment_model.h"
+#include "tests/fuzz/fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::EnterProgramFolder();
+  static DisplaySettings display;
+  static CustomColours colours;
+  static CustomSoundPaths sounds;
+  fuzz::Choice in = fuzz::Choose(data, size, 6);
+  switch (in.pick) {
+    case 0: {
+      fuzz::WriteFile(kSoundSettingsFile, in.data, in.size);
+      SoundSettings switches;
+      std::memset(&switches, 0, sizeof switches);
+      ReadSoundSettings(&switches);
+      fuzz::CheckTexts(switches.language, switches.stageStart, switches.stageEnd, switches.passages,
+                       switches.bestTime, switches.lapRejected, switches.countdown, switches.restClock);
+      break;
+    }
+    case 1:
+      fuzz::WriteFile(kCustomSoundsFile, in.data, in.size);
+      ClearCustomSoundPaths(&sounds);
+      ReadCustomSoundsFile(kCustomSoundsFile, &sounds);
+      for (const auto& path : sounds.path) fuzz::CheckTexts(path);
+      break;
+    case 2:
+    case 3: {
+      const char* path = in.pick == 2 ? kDisplaySettingsFile : "Theme.scrn3";
+      fuzz::WriteFile(path, in.data, in.size);
+      std::memset(&display, 0, sizeof display);
+      colours = {};
+      ReadDisplaySettingsFile(path, &display, &colours);
+      fuzz::CheckTexts(display.logoPath);
+      for (const FontSpec& font : display.fonts) fuzz::CheckTexts(font.face);
+      break;
+    }
+    case 4: {
+      fuzz::WriteFile(kStageCommentFile, in.data, in.size);
+      StageComment comment = {};
+      ReadStageComment(&comment);
+      fuzz::CheckTexts(comment.trackCondition, comment.comment);
+      break;
+    }
+    default: {
+      fuzz::WriteFile(kStageCommentFile, in.data, in.size);
+      StageComment comment = OpenStageComment(nullptr);
+      fuzz::CheckTexts(comment.trackCondition, comment.comment);
+      break;
+    }
+  }
+  fuzz::EndInput();
+  return 0;
+}
