@@ -71,9 +71,9 @@ void PaintParticipantsPage(HDC dc, int deviceWidth, int deviceHeight, const Part
   PaintMappedPage(dc, listing, page, logo);
 }
 
-bool PrintParticipantsPages(HDC printer, const ParticipantsListing& listing) {
+bool PrintParticipantsPages(HWND owner, HDC printer, const ParticipantsListing& listing) {
   if (!listing.participants) return false;
-  return PrintListPages(printer, Tr(Text::ParticipantsPrintDocument), listing.logoPath, listing.count,
+  return PrintListPages(owner, printer, Tr(Text::ParticipantsPrintDocument), listing.logoPath, listing.count,
                         [&listing](HDC dc, const PrintedPage& page, HDC logo) {
                           PaintMappedPage(dc, listing, page, logo);
                         });

@@ -15,5 +15,6 @@ void PaintParticipantsPage(HDC dc, int deviceWidth, int deviceHeight, const Part
                            const PrintedPage& page, HDC logo);
 
 // Prints the whole list as one document on a printer's device context (which stays the
-// caller's). False when the list is empty or the printer refused the document.
-bool PrintParticipantsPages(HDC printer, const ParticipantsListing& listing);
+// caller's). False when the list is empty or the printer refused the document, which a box
+// owned by owner tells.
+bool PrintParticipantsPages(HWND owner, HDC printer, const ParticipantsListing& listing);

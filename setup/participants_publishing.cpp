@@ -85,7 +85,7 @@ void PrintParticipantsList(HWND owner, const ParticipantsListing& listing) {
   if (listing.count < 1) return;
   platform::PrinterChoice printer;
   if (!platform::ChoosePrinter(owner, &printer)) return;
-  PrintParticipantsPages(static_cast<HDC>(printer.dc), listing);
+  PrintParticipantsPages(owner, static_cast<HDC>(printer.dc), listing);
   platform::ReleasePrinter(&printer);
 }
 

@@ -1,6 +1,7 @@
 #include "setup/printed_page_win32.h"
 
 #include "app/build_profile.h"
+#include "platform/message_box.h"
 #include "race/gdi_objects.h"
 
 namespace {
@@ -115,13 +116,13 @@ void PaintPrintedListFrame(HDC dc, HDC logo, int rows, const PrintedListHeading&
   PageText(dc, 445, 910, Align::Left, Tr(Text::ParticipantsPrintFooter));
 }
 
-bool PrintListPages(HDC printer, const char* documentName, const char* logoPath, int count,
-                    const PrintedPagePainter& paint) {
-  std::vector<PrintedPage> pages = PrintedPages(count);
-  if (pages.empty()) return false;
+namespace {
+
+// The pages of one document; false when the printer refused it at any step.
+bool SendPages(HDC printer, const char* documentName, const std::vector<PrintedPage>& pages, HDC logo,
+               const PrintedPagePainter& paint) {
   int width = GetDeviceCaps(printer, HORZRES);
   int height = GetDeviceCaps(printer, VERTRES);
-  MemoryBitmap logo(printer, logoPath, kPrintLogoWidth, kPrintLogoHeight);
   DOCINFOA document = {};
   document.cbSize = sizeof document;
   document.lpszDocName = documentName;
@@ -133,7 +134,7 @@ bool PrintListPages(HDC printer, const char* documentName, const char* logoPath,
     }
     {
       PrintedPageMapping mapping(printer, width, height);
-      paint(printer, page, logo.dc());
+      paint(printer, page, logo);
     }
     if (EndPage(printer) <= 0) {
       AbortDoc(printer);
@@ -141,4 +142,17 @@ bool PrintListPages(HDC printer, const char* documentName, const char* logoPath,
     }
   }
   return EndDoc(printer) > 0;
+}
+
+}  // namespace
+
+bool PrintListPages(HWND owner, HDC printer, const char* documentName, const char* logoPath, int count,
+                    const PrintedPagePainter& paint) {
+  std::vector<PrintedPage> pages = PrintedPages(count);
+  if (pages.empty()) return false;
+  MemoryBitmap logo(printer, logoPath, kPrintLogoWidth, kPrintLogoHeight);
+  if (SendPages(printer, documentName, pages, logo.dc(), paint)) return true;
+  platform::ShowMessage(owner, Tr(Text::PrintDocumentRefused), Tr(Text::CaptionError),
+                        platform::kMbOk | platform::kMbIconStop);
+  return false;
 }

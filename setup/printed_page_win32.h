@@ -8,6 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "race/event_records.h"
 #include "setup/printed_pages.h"
@@ -79,7 +80,9 @@ void PaintPrintedListFrame(HDC dc, HDC logo, int rows, const PrintedListHeading&
 
 // Prints the pages of a list of count rows as one document on a printer's device context
 // (which stays the caller's): paint draws one page on the mapped printer, with the logo of
-// logoPath (or null). False when the list is empty or the printer refused the document.
+// logoPath (or null). False when the list is empty or the printer refused the document; a
+// refused document (at its start, a page, or its end, as when the printer went away) is
+// told to the operator in a box owned by owner, since nothing else shows that no paper came.
 using PrintedPagePainter = std::function<void(HDC dc, const PrintedPage& page, HDC logo)>;
-bool PrintListPages(HDC printer, const char* documentName, const char* logoPath, int count,
+bool PrintListPages(HWND owner, HDC printer, const char* documentName, const char* logoPath, int count,
                     const PrintedPagePainter& paint);

@@ -189,10 +189,10 @@ void PaintStartOrderPage(HDC dc, int deviceWidth, int deviceHeight, const StartO
   PaintMappedPage(dc, data, page, logo, conflicts);
 }
 
-bool PrintStartOrderPages(HDC printer, const StartOrderDialogData& data) {
+bool PrintStartOrderPages(HWND owner, HDC printer, const StartOrderDialogData& data) {
   static int conflicts[kMaxParticipants];
   CountRadioConflicts(data.order, StartOrderRowCount(data), conflicts);
-  return PrintListPages(printer, Tr(Text::StartOrderPrintDocument), data.logoPath, StartOrderRowCount(data),
+  return PrintListPages(owner, printer, Tr(Text::StartOrderPrintDocument), data.logoPath, StartOrderRowCount(data),
                         [&data](HDC dc, const PrintedPage& page, HDC logo) {
                           PaintMappedPage(dc, data, page, logo, conflicts);
                         });
@@ -201,6 +201,6 @@ bool PrintStartOrderPages(HDC printer, const StartOrderDialogData& data) {
 void PrintStartOrder(HWND owner, const StartOrderDialogData& data) {
   platform::PrinterChoice printer;
   if (!platform::ChoosePrinter(owner, &printer)) return;
-  if (StartOrderRowCount(data) > 0) PrintStartOrderPages(static_cast<HDC>(printer.dc), data);
+  if (StartOrderRowCount(data) > 0) PrintStartOrderPages(owner, static_cast<HDC>(printer.dc), data);
   platform::ReleasePrinter(&printer);
 }

@@ -21,7 +21,8 @@ void PaintStartOrder(HWND dialog, const RECT& area, const StartOrderDialogData& 
 void PaintStartOrderPage(HDC dc, int deviceWidth, int deviceHeight, const StartOrderDialogData& data,
                          const PrintedPage& page, HDC logo);
 // The whole start order as one document on a printer's device context (which stays the
-// caller's). False without rows or when the printer refused the document.
-bool PrintStartOrderPages(HDC printer, const StartOrderDialogData& data);
+// caller's). False without rows or when the printer refused the document, which a box owned
+// by owner tells.
+bool PrintStartOrderPages(HWND owner, HDC printer, const StartOrderDialogData& data);
 // Print: the print dialog, then 30 entries a page; nothing when cancelled or without rows.
 void PrintStartOrder(HWND owner, const StartOrderDialogData& data);

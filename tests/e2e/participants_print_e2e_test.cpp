@@ -8,11 +8,13 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/message_box.h"
 #include "platform/print_dialog.h"
 #include "race/country_files.h"
 #include "race/database_files.h"
@@ -37,11 +39,7 @@ using testsupport::PrintedDocument;
 
 const char* const kCodes[] = {"FRA", "BEL", "ESP", "XXX"};
 
-std::string DriverName(int i) {
-  char name[40];
-  std::snprintf(name, sizeof name, "DRIVER %02d Longname", i + 1);
-  return name;
-}
+using participantstest::LongListDriverName;
 
 // Where a text stands on a page (npos when it is not there): the text runs down the page.
 size_t At(const std::string& page, const std::string& text) { return page.find(text); }
@@ -56,7 +54,7 @@ class ParticipantsPrintOnPaper : public ::testing::Test {
     for (int i = 0; i < 31; ++i) {
       char number[8];
       std::snprintf(number, sizeof number, "%d", 101 + i);
-      participantstest::Fill(&participants[i], {DriverName(i).c_str(), number, i % 3 ? "S" : "J", kCodes[i % 4],
+      participantstest::Fill(&participants[i], {LongListDriverName(i).c_str(), number, i % 3 ? "S" : "J", kCodes[i % 4],
                                                 "Falcon GT8 Evo", "1/8 Buggy Thermique"});
     }
     track = participantstest::SampleTrack();
@@ -87,16 +85,16 @@ class ParticipantsPrintOnPaper : public ::testing::Test {
     const std::string& first = document.pageTexts[0];
     size_t previous = At(first, "LIST OF PARTICIPANTS");
     for (int i = 0; i < 30; ++i) {
-      size_t row = At(first, DriverName(i));
-      ASSERT_NE(row, std::string::npos) << DriverName(i) << " on page 1:\n" << first;
-      EXPECT_GT(row, previous) << DriverName(i) << " out of order";
+      size_t row = At(first, LongListDriverName(i));
+      ASSERT_NE(row, std::string::npos) << LongListDriverName(i) << " on page 1:\n" << first;
+      EXPECT_GT(row, previous) << LongListDriverName(i) << " out of order";
       previous = row;
     }
-    EXPECT_EQ(At(first, DriverName(30)), std::string::npos);
+    EXPECT_EQ(At(first, LongListDriverName(30)), std::string::npos);
     const std::string& second = document.pageTexts[1];
-    EXPECT_NE(At(second, DriverName(30)), std::string::npos) << second;
+    EXPECT_NE(At(second, LongListDriverName(30)), std::string::npos) << second;
     EXPECT_NE(At(second, "131"), std::string::npos) << "car number of row 31";
-    for (int i = 0; i < 30; ++i) EXPECT_EQ(At(second, DriverName(i)), std::string::npos);
+    for (int i = 0; i < 30; ++i) EXPECT_EQ(At(second, LongListDriverName(i)), std::string::npos);
   }
 
   testsupport::PdfPrinter printer;
@@ -134,6 +132,7 @@ TEST_F(ParticipantsPrintOnPaper, TheRealPrintDialogPrintsOnOkAndNothingOnCancel)
   PrintedDocument nothing = printer.TakePrinted();
   EXPECT_FALSE(nothing.printed) << "a cancelled dialog printed " << nothing.pages << " pages";
   EXPECT_EQ(nothing.problem, "");
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty()) << "a cancelled dialog says nothing";
   {
     testsupport::DialogAnswerer ok(IDOK, nullptr, 30000);
     PrintParticipantsList(nullptr, listing);
@@ -159,7 +158,7 @@ TEST(ParticipantsDialogOnPaper, PrintPutsTheRallysThirtyOneDriversOnTwoPages) {
   ASSERT_TRUE(folder.InstallFactoryFile(kCountryCodesFile));
   static DriversTable drivers;
   for (int i = 0; i < 31; ++i) {
-    platform::CopyBounded(drivers[i].name, DriverName(i).c_str());
+    platform::CopyBounded(drivers[i].name, LongListDriverName(i).c_str());
     platform::CopyBounded(drivers[i].team, "Ridge RC");
     platform::CopyBounded(drivers[i].car, "Buggy 8");
     platform::CopyBounded(drivers[i].carNumber, std::to_string(101 + i).c_str());
@@ -196,26 +195,30 @@ TEST(ParticipantsDialogOnPaper, PrintPutsTheRallysThirtyOneDriversOnTwoPages) {
   EXPECT_NE(At(first, " / Spring rally"), std::string::npos) << "the event's title";
   EXPECT_NE(At(first, "Team"), std::string::npos) << "a club event";
   EXPECT_NE(At(first, "1/8 buggy"), std::string::npos) << "the car's category";
-  for (int i = 1; i < 30; ++i) EXPECT_GT(At(first, DriverName(i)), At(first, DriverName(i - 1))) << i;
-  EXPECT_EQ(At(first, DriverName(30)), std::string::npos);
-  EXPECT_NE(At(document.pageTexts[1], DriverName(30)), std::string::npos);
+  for (int i = 1; i < 30; ++i) EXPECT_GT(At(first, LongListDriverName(i)), At(first, LongListDriverName(i - 1))) << i;
+  EXPECT_EQ(At(first, LongListDriverName(30)), std::string::npos);
+  EXPECT_NE(At(document.pageTexts[1], LongListDriverName(30)), std::string::npos);
 }
 
 // The printer vanishes while the program runs (its server stopped): Wine still lists it and
-// gives its device context, and refuses the job at its end. Nothing comes out, and the
-// program goes on.
-using PrinterGone = ParticipantsPrintOnPaper;
+// gives its device context, and refuses the job at its end. Nothing comes out, the operator
+// is told once a job, and the program goes on.
+using ParticipantsPrinterGone = ParticipantsPrintOnPaper;
 
-TEST_F(PrinterGone, AJobOnAPrinterGoneWhileTheProgramRunsPrintsNothing) {
+TEST_F(ParticipantsPrinterGone, AJobOnAPrinterGoneWhileTheProgramRunsPrintsNothingAndSaysSo) {
   ASSERT_TRUE(printer.StopServer());
   DefaultPrinterDC pdf;
   ASSERT_NE(pdf.get(), nullptr);
-  EXPECT_FALSE(PrintParticipantsPages(pdf.get(), listing));
+  EXPECT_FALSE(PrintParticipantsPages(nullptr, pdf.get(), listing));
+  EXPECT_EQ(testsupport::ShownMessageTexts(), std::vector<std::string>{"Error: the document could not be printed."});
   platform::test::InterceptPrintDialog(pdf.get());
   PrintParticipantsList(nullptr, listing);
   EXPECT_EQ(platform::test::PrintDialogCalls(), 1);
-  // The program has no word of its own for a refused job.
-  EXPECT_TRUE(testsupport::ShownMessageTexts().empty());
+  const auto& messages = platform::test::Messages();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].text, "Error: the document could not be printed.");
+  EXPECT_EQ(messages[1].caption, "Error");
+  EXPECT_EQ(messages[1].type, platform::kMbOk | platform::kMbIconStop);
   PrintedDocument nothing = printer.TakePrinted();
   EXPECT_FALSE(nothing.printed);
   EXPECT_EQ(nothing.problem, "");
@@ -235,6 +238,7 @@ TEST_F(PrinterMissing, ThePrintDialogSaysSoAndNothingPrints) {
     ASSERT_TRUE(ok.Answered());
     EXPECT_NE(ok.text().find("install a printer"), std::string::npos) << ok.text();
   }
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty()) << "no job, so no refused job";
   PrintedDocument nothing = printer.TakePrinted();
   EXPECT_FALSE(nothing.printed);
   EXPECT_EQ(nothing.problem, "");

@@ -346,10 +346,12 @@ TEST_F(EventSetupDialogs, ThirtyOneDriversPrintOnTwoPagesAndACancelledDialogPrin
   PrintStartOrder(nullptr, data);
   EXPECT_EQ(platform::test::PrintDialogCalls(), 1);
   EXPECT_EQ(platform::CurrentFolder(), folder);
-  // A printer that refuses the document gets no page.
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty()) << "a cancelled dialog says nothing";
+  // A printer that refuses the document gets no page, and the operator is told.
   Canvas refusing(100, 100);
-  EXPECT_FALSE(PrintStartOrderPages(refusing.dc(), data));
+  EXPECT_FALSE(PrintStartOrderPages(nullptr, refusing.dc(), data));
   EXPECT_FALSE(refusing.AnyBut(0, 0, 100, 100, kWhite));
+  EXPECT_EQ(testsupport::ShownMessageTexts(), std::vector<std::string>{"Error: the document could not be printed."});
 }
 
 }  // namespace

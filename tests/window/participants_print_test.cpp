@@ -9,6 +9,7 @@
 
 #include "app/build_profile.h"
 #include "platform/folders.h"
+#include "platform/message_box.h"
 #include "platform/print_dialog.h"
 #include "setup/participants_print.h"
 #include "setup/participants_publishing.h"
@@ -121,17 +122,26 @@ TEST_F(ParticipantsPrint, ACancelledPrintDialogOrAnEmptyListPrintsNothing) {
   PrintParticipantsList(nullptr, listing);
   EXPECT_EQ(platform::test::PrintDialogCalls(), 1);
   EXPECT_EQ(platform::CurrentFolder(), folder);
+  EXPECT_TRUE(platform::test::Messages().empty());
 }
 
 // A device context that refuses the document (a memory one does): nothing may be drawn on
-// it. Real print jobs are the end-to-end print tests' (e2e/participants_print_e2e_test.cpp).
-TEST_F(ParticipantsPrint, APrinterThatRefusesTheDocumentGetsNoPage) {
+// it, and the operator is told, once a job. Real print jobs are the end-to-end print tests'
+// (e2e/participants_print_e2e_test.cpp).
+TEST_F(ParticipantsPrint, APrinterThatRefusesTheDocumentGetsNoPageAndTheOperatorIsTold) {
   Canvas refusing;
-  EXPECT_FALSE(PrintParticipantsPages(refusing.dc(), listing));
+  EXPECT_FALSE(PrintParticipantsPages(nullptr, refusing.dc(), listing));
   platform::test::InterceptPrintDialog(refusing.dc());
   PrintParticipantsList(nullptr, listing);
   EXPECT_EQ(platform::test::PrintDialogCalls(), 1);
   EXPECT_FALSE(AnyInk(refusing, 0, 0, kCanvasWidth, kCanvasHeight, kWhite));
+  const auto& messages = platform::test::Messages();
+  ASSERT_EQ(messages.size(), 2u);
+  for (const auto& message : messages) {
+    EXPECT_EQ(message.text, "Error: the document could not be printed.");
+    EXPECT_EQ(message.caption, "Error");
+    EXPECT_EQ(message.type, platform::kMbOk | platform::kMbIconStop);
+  }
 }
 
 }  // namespace

@@ -1,10 +1,20 @@
 // The event and the participants that the print and publication tests show.
 #pragma once
 
+#include <cstdio>
+#include <string>
+
 #include "platform/bounded.h"
 #include "race/event_records.h"
 
 namespace participantstest {
+
+// The name of the driver i of a long list, long enough to fill its column.
+inline std::string LongListDriverName(int i) {
+  char name[40];
+  std::snprintf(name, sizeof name, "DRIVER %02d Longname", i + 1);
+  return name;
+}
 
 inline TrackDetails SampleTrack() {
   TrackDetails track = {};
