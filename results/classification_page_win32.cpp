@@ -1,6 +1,7 @@
 #include "results/classification_page_win32.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/build_profile.h"
 #include "race/country_files.h"
@@ -120,26 +121,40 @@ void PaintClassificationScreenPage(HDC dc, const RECT& page, int first, const Cl
   }
   TrackDetails none = {};
   const TrackDetails& track = content.track ? *content.track : none;
+  // Each value after its label; a label longer in some language pushes its value right
+  // instead of running into it.
+  struct Detail {
+    int x, y;
+    Text label;
+    int valueX;
+    std::string value;
+  };
+  const Detail details[] = {
+      {L + 10, T + 25, Text::ParticipantsPrintChampionship, L + 105, Field(track.championship)},
+      {L + 10, T + 43, Text::ParticipantsPrintRallyName, L + 105, Field(track.eventName)},
+      {L + 10, T + 61, Text::ParticipantsPrintLocation, L + 105, Field(track.location)},
+      {L + 500, T + 61, Text::ParticipantsPrintDate, L + 540, Field(track.date)},
+      {L + 10, B - 35, Text::ParticipantsPrintRaceDirector, L + 100, Field(track.raceDirector)},
+      {L + 10, B - 15, Text::ParticipantsPrintHostingClub, L + 100, Field(track.hostingClub)},
+  };
+  int valueX[6];
   {
     GdiObject font(ArialFont(15, 700));
     Selection selected(dc, font.get());
-    PageText(dc, L + 10, T + 25, Align::Left, Tr(Text::ParticipantsPrintChampionship));
-    PageText(dc, L + 10, T + 43, Align::Left, Tr(Text::ParticipantsPrintRallyName));
-    PageText(dc, L + 10, T + 61, Align::Left, Tr(Text::ParticipantsPrintLocation));
-    PageText(dc, L + 500, T + 61, Align::Left, Tr(Text::ParticipantsPrintDate));
-    PageText(dc, L + 10, B - 35, Align::Left, Tr(Text::ParticipantsPrintRaceDirector));
-    PageText(dc, L + 10, B - 15, Align::Left, Tr(Text::ParticipantsPrintHostingClub));
+    for (int i = 0; i < 6; ++i) {
+      const Detail& d = details[i];
+      const char* label = Tr(d.label);
+      PageText(dc, d.x, d.y, Align::Left, label);
+      SIZE size = {};
+      GetTextExtentPoint32A(dc, label, static_cast<int>(std::strlen(label)), &size);
+      valueX[i] = d.x + size.cx + 4 > d.valueX ? d.x + size.cx + 4 : d.valueX;
+    }
     PageText(dc, L + 10, T + 100, Align::Left, content.classificationTitle);
   }
   {
     GdiObject font(ArialFont(15, FW_NORMAL));
     Selection selected(dc, font.get());
-    PageText(dc, L + 105, T + 25, Align::Left, Field(track.championship));
-    PageText(dc, L + 105, T + 43, Align::Left, Field(track.eventName));
-    PageText(dc, L + 105, T + 61, Align::Left, Field(track.location));
-    PageText(dc, L + 540, T + 61, Align::Left, Field(track.date));
-    PageText(dc, L + 100, B - 35, Align::Left, Field(track.raceDirector));
-    PageText(dc, L + 100, B - 15, Align::Left, Field(track.hostingClub));
+    for (int i = 0; i < 6; ++i) PageText(dc, valueX[i], details[i].y, Align::Left, details[i].value);
   }
   Heads(dc, L, T + 125, kScreenHeads, content.international);
   GdiObject font(ArialFont(14, FW_NORMAL));
