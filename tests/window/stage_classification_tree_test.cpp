@@ -26,25 +26,8 @@ namespace {
 
 const char* const kDrivers[] = {"ALBERT Jean", "BRUNO Marc", "COSTA Ana"};
 
-// Selects a tree item; a timer of this thread plays the operator (once) when a window of
-// that caption comes up. True when one did.
 bool SelectAndPlay(int code, const char* caption, void (*play)(HWND dialog)) {
-  static void (*player)(HWND);
-  static const char* wanted;
-  static bool seen;
-  player = play;
-  wanted = caption;
-  seen = false;
-  UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindWindowA(nullptr, wanted);
-    if (!dialog || seen) return;
-    seen = true;
-    player(dialog);
-  });
-  SelectItem(code);
-  // A dialog that did not open leaves nothing to wait for; one that did has run its loop.
-  KillTimer(nullptr, timer);
-  return seen;
+  return testsupport::PlayModalDialog([code] { SelectItem(code); }, caption, play);
 }
 
 class StageClassificationFromTree : public ::testing::Test {
