@@ -259,6 +259,18 @@ TEST_F(StageClassificationFile, LoadsThePowerStageAndValidateRewritesItsSectionI
   ASSERT_TRUE(SavePowerStageClassification(nullptr, data));
   const std::string twice = testsupport::ReadBytes(kRallyFilePath);
   EXPECT_EQ(twice, once) << "rewritten in place, the title once";
+
+  // The French and Spanish builds have no Power Stage: an ordinary title and archive, and
+  // Validate saves nothing. The condition word is the same in every build.
+  for (const BuildProfile* profile : {&kFrenchBuild, &kSpanishBuild}) {
+    SetActiveProfile(*profile);
+    LoadStageClassification(nullptr, &data);
+    EXPECT_STREQ(data.pageTitle, "Spring rally - SS2 ");
+    EXPECT_STREQ(data.trackCondition, "Wet");
+    EXPECT_EQ(StageArchiveName(data), "ES2.txt");
+    EXPECT_FALSE(SavePowerStageClassification(nullptr, data));
+  }
+  SetActiveProfile(kEnglishBuild);
 }
 
 TEST_F(StageClassificationFile, AnOrdinaryStageSavesNothingAndAStaleCodeGivesAnEmptyClassification) {
