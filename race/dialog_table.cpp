@@ -1,6 +1,7 @@
 #include "race/dialog_table.h"
 
 #include "race/startup.h"
+#include "results/stage_classification_dialog.h"
 #include "setup/database_dialogs.h"
 #include "setup/setup_dialogs.h"
 
@@ -13,7 +14,7 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"CHAMPIONNATSGESTION", nullptr}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
     {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", TrackDetailsDialogProc},
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
-    {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", nullptr},
+    {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc},
     {"RALLYECLASSEMENTRALLYE", nullptr},
 };
 

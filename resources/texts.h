@@ -222,4 +222,6 @@ enum class Text {
 #include "resources/driver_details_text_ids.inc"
   // Track details and start order
 #include "resources/event_setup_text_ids.inc"
+  // Stage classification and the classification pages
+#include "resources/stage_classification_text_ids.inc"
 };

@@ -5,17 +5,10 @@
 #include <windows.h>
 
 #include "race/event_records.h"
+#include "results/archive_publishing.h"
 #include "results/web_publishing.h"
 
-// The web state that the dialog keeps from its opening: the coordinates read from
-// "WebResults/CoordonneesWeb.txt", with `connected` set by the login probe.
-struct ParticipantsWebState {
-  char eventFolder[41];
-  char championship[20];
-  char videoLinks[200];
-  int connected;
-  int publishingActive;
-};
+using ParticipantsWebState = WebPublishingState;
 
 // What the print and the publication show of the rally.
 struct ParticipantsListing {
@@ -28,13 +21,6 @@ struct ParticipantsListing {
   int international;
   const char* logoPath;  // the logo of the display settings, may be empty
 };
-
-// Reads the web coordinates, probes the FTP login of the results web site and writes the
-// coordinates back with the probe's result.
-void CheckResultsWebSite(HWND owner, ParticipantsWebState* web);
-// The Publish button shows the green picture only when both flags are 1.
-bool PublishingIsReady(const ParticipantsWebState& web);
-const char* PublishButtonPicture(const ParticipantsWebState& web);
 
 // Print (5207): the print dialog, then 30 participants a page. Nothing when cancelled or
 // when the list is empty.

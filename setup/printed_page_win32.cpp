@@ -9,14 +9,16 @@ namespace {
 constexpr COLORREF kHeadingBand = RGB(255, 214, 142);
 constexpr COLORREF kRowBand = RGB(234, 234, 234);
 
-void Band(HDC dc, int top, int bottom, COLORREF colour) { FillArea(dc, 30, top, 655, bottom, colour); }
+void Band(HDC dc, const PrintedListHeading& heading, int top, int bottom, COLORREF colour) {
+  FillArea(dc, heading.bandLeft, top, heading.bandRight, bottom, colour);
+}
 
-void Frame(HDC dc) {
+void Frame(HDC dc, int right) {
   GdiObject pen(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
   Selection selected(dc, pen.get());
   DrawLine(dc, 20, 120, 20, 950);
-  DrawLine(dc, 665, 120, 665, 950);
-  for (int y : {141, 210, 910}) DrawLine(dc, 20, y, 665, y);
+  DrawLine(dc, right, 120, right, 950);
+  for (int y : {141, 210, 910}) DrawLine(dc, 20, y, right, y);
 }
 
 // The event's details above the list and below it.
@@ -97,11 +99,11 @@ PrintedPageMapping::~PrintedPageMapping() { RestoreDC(dc_, saved_); }
 
 void PaintPrintedListFrame(HDC dc, HDC logo, int rows, const PrintedListHeading& heading) {
   if (logo) BitBlt(dc, 25, 25, 200, 50, logo, 0, 0, SRCCOPY);
-  Band(dc, 247, 267, kHeadingBand);
+  if (heading.headingBand) Band(dc, heading, 247, 267, kHeadingBand);
   for (int row = 0; row < rows; ++row) {
-    if (RowHasBand(row)) Band(dc, PrintedRowTop(row) - 3, PrintedRowTop(row) + 17, kRowBand);
+    if (RowHasBand(row)) Band(dc, heading, PrintedRowTop(row) - 3, PrintedRowTop(row) + 17, kRowBand);
   }
-  Frame(dc);
+  Frame(dc, heading.frameRight);
 
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
@@ -113,21 +115,20 @@ void PaintPrintedListFrame(HDC dc, HDC logo, int rows, const PrintedListHeading&
   Details(dc, heading);
   GdiObject font(ArialFont(14, FW_NORMAL));
   Selection selected(dc, font.get());
-  PageText(dc, 445, 910, Align::Left, Tr(Text::ParticipantsPrintFooter));
+  PageText(dc, 445, heading.footerTop, Align::Left, Tr(heading.footer));
 }
 
 namespace {
 
 // The pages of one document; false when the printer refused it at any step.
-bool SendPages(HDC printer, const char* documentName, const std::vector<PrintedPage>& pages, HDC logo,
-               const PrintedPagePainter& paint) {
+bool SendPages(HDC printer, const char* documentName, int pageCount, HDC logo, const NumberedPagePainter& paint) {
   int width = GetDeviceCaps(printer, HORZRES);
   int height = GetDeviceCaps(printer, VERTRES);
   DOCINFOA document = {};
   document.cbSize = sizeof document;
   document.lpszDocName = documentName;
   if (StartDocA(printer, &document) <= 0) return false;
-  for (const PrintedPage& page : pages) {
+  for (int page = 0; page < pageCount; ++page) {
     if (StartPage(printer) <= 0) {
       AbortDoc(printer);
       return false;
@@ -146,13 +147,20 @@ bool SendPages(HDC printer, const char* documentName, const std::vector<PrintedP
 
 }  // namespace
 
+bool PrintPages(HWND owner, HDC printer, const char* documentName, const char* logoPath, int pageCount,
+                const NumberedPagePainter& paint) {
+  if (pageCount < 1) return false;
+  MemoryBitmap logo(printer, logoPath, kPrintLogoWidth, kPrintLogoHeight);
+  if (SendPages(printer, documentName, pageCount, logo.dc(), paint)) return true;
+  platform::ShowMessage(owner, Tr(Text::PrintDocumentRefused), Tr(Text::CaptionError),
+                        platform::kMbOk | platform::kMbIconStop);
+  return false;
+}
+
 bool PrintListPages(HWND owner, HDC printer, const char* documentName, const char* logoPath, int count,
                     const PrintedPagePainter& paint) {
   std::vector<PrintedPage> pages = PrintedPages(count);
   if (pages.empty()) return false;
-  MemoryBitmap logo(printer, logoPath, kPrintLogoWidth, kPrintLogoHeight);
-  if (SendPages(printer, documentName, pages, logo.dc(), paint)) return true;
-  platform::ShowMessage(owner, Tr(Text::PrintDocumentRefused), Tr(Text::CaptionError),
-                        platform::kMbOk | platform::kMbIconStop);
-  return false;
+  return PrintPages(owner, printer, documentName, logoPath, static_cast<int>(pages.size()),
+                    [&](HDC dc, int page, HDC logo) { paint(dc, pages[page], logo); });
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "race/event_records.h"
+#include "resources/texts.h"
 #include "setup/printed_pages.h"
 
 // A bitmap file loaded at a given size and selected into a memory device context
@@ -57,6 +58,13 @@ struct PrintedListHeading {
   const char* eventTitle;     // event name, " / ", rally name
   const TrackDetails* track;  // event name without the international prefix; may be null
   int lowerValuesX;           // where the race director and hosting club values begin
+  // The lists' frame and bands; a classification page is wider and says it generated.
+  int frameRight = 665;
+  int bandLeft = 30;
+  int bandRight = 655;
+  bool headingBand = true;
+  Text footer = Text::ParticipantsPrintFooter;
+  int footerTop = 910;
 };
 
 // Maps the 700 x 900 page isotropically onto deviceWidth x deviceHeight pixels of dc for
@@ -86,3 +94,7 @@ void PaintPrintedListFrame(HDC dc, HDC logo, int rows, const PrintedListHeading&
 using PrintedPagePainter = std::function<void(HDC dc, const PrintedPage& page, HDC logo)>;
 bool PrintListPages(HWND owner, HDC printer, const char* documentName, const char* logoPath, int count,
                     const PrintedPagePainter& paint);
+// The same for pages the caller has counted: paint draws page 0 .. pageCount - 1.
+using NumberedPagePainter = std::function<void(HDC dc, int page, HDC logo)>;
+bool PrintPages(HWND owner, HDC printer, const char* documentName, const char* logoPath, int pageCount,
+                const NumberedPagePainter& paint);

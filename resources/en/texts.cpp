@@ -408,6 +408,7 @@ const char* EnglishText(Text id) {
 #include "resources/en/participants_dialog_texts.inc"
 #include "resources/en/driver_details_texts.inc"
 #include "resources/en/event_setup_texts.inc"
+#include "resources/en/stage_classification_texts.inc"
   }
   return "";
 }

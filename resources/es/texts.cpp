@@ -408,6 +408,7 @@ const char* SpanishText(Text id) {
 #include "resources/es/participants_dialog_texts.inc"
 #include "resources/es/driver_details_texts.inc"
 #include "resources/es/event_setup_texts.inc"
+#include "resources/es/stage_classification_texts.inc"
   }
   return "";
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "tests/support/capture.h"
@@ -35,9 +36,9 @@ inline void PostClick(HWND dialog, int control) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, control)));
 }
 
-// Sends the owner a command that opens a modal dialog; a timer of this thread plays the
-// operator (once) when a window of that caption is there. True when it was.
-inline bool RunModalDialog(HWND owner, int command, const char* caption, void (*play)(HWND dialog)) {
+// Does what opens a modal dialog (a command, a selection in the tree); a timer of this
+// thread plays the operator (once) when a window of that caption is there. True when it was.
+inline bool PlayModalDialog(const std::function<void()>& open, const char* caption, void (*play)(HWND dialog)) {
   static void (*player)(HWND);
   static const char* wanted;
   static bool seen;
@@ -50,9 +51,14 @@ inline bool RunModalDialog(HWND owner, int command, const char* caption, void (*
     seen = true;
     player(dialog);
   });
-  SendMessageA(owner, WM_COMMAND, command, 0);
+  open();
   KillTimer(nullptr, timer);
   return seen;
+}
+
+// Sends the owner a command that opens a modal dialog, played as above.
+inline bool RunModalDialog(HWND owner, int command, const char* caption, void (*play)(HWND dialog)) {
+  return PlayModalDialog([owner, command] { SendMessageA(owner, WM_COMMAND, command, 0); }, caption, play);
 }
 
 }  // namespace testsupport

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/build_profile.h"
-#include "setup/participants_publishing_model.h"
+#include "results/archive_publishing_model.h"
 #include "setup/printed_pages.h"
 
 namespace {

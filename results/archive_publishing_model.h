@@ -1,6 +1,6 @@
-// What the print and the publication of a rally's participants list decide without a
-// window: the rally's folder and key on the results web site and the site's page that
-// registers an archive.
+// What publishing an archive of a rally (participants list, stage or rally classification)
+// decides without a window: the rally's folder and key on the results web site and the
+// site's page that registers an archive.
 #pragma once
 
 #include <string>

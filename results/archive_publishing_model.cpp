@@ -1,4 +1,4 @@
-#include "setup/participants_publishing_model.h"
+#include "results/archive_publishing_model.h"
 
 #include <algorithm>
 #include <cstring>

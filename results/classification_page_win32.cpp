@@ -1,0 +1,213 @@
+#include "results/classification_page_win32.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/build_profile.h"
+#include "race/country_files.h"
+#include "race/gdi_objects.h"
+#include "results/stage_classification.h"
+#include "setup/printed_page_win32.h"
+
+namespace {
+
+constexpr COLORREF kScreenHeadBand = RGB(255, 234, 182);
+constexpr COLORREF kScreenStripe = RGB(230, 230, 230);
+constexpr int kFlagWidth = 20;
+constexpr int kFlagHeight = 13;
+constexpr int kScreenLines = 20;
+
+// Where each column of a page stands, from the page's left edge (screen) or absolute (paper).
+struct Columns {
+  int position, number, name, age, team, flag, category, time, leader, previous, mark;
+};
+constexpr Columns kScreenColumns = {30, 65, 75, 185, 210, 240, 300, 485, 555, 625, 650};
+constexpr Columns kScreenHeads = {30, 65, 75, 180, 210, 0, 300, 485, 555, 625, 660};
+constexpr Columns kPrintedColumns = {50, 85, 95, 225, 250, 285, 320, 490, 560, 630, 655};
+constexpr Columns kPrintedHeads = {50, 85, 95, 220, 250, 0, 320, 490, 560, 630, 670};
+
+template <std::size_t N>
+std::string Field(const char (&field)[N]) {
+  return FieldText(field);
+}
+
+void Flag(HDC dc, int x, int y, const ClassificationRow& row) {
+  std::string code = Field(row.team);
+  if (code.empty()) return;
+  char path[64];
+  std::snprintf(path, sizeof path, kFlagBitmapPattern, code.c_str());
+  MemoryBitmap flag(dc, path, kFlagWidth, kFlagHeight);
+  if (flag.dc()) BitBlt(dc, x, y, kFlagWidth, kFlagHeight, flag.dc(), 0, 0, SRCCOPY);
+}
+
+void Heads(HDC dc, int left, int y, const Columns& c, int international) {
+  GdiObject font(ArialFont(14, 700));
+  Selection selected(dc, font.get());
+  PageText(dc, left + c.name, y, Align::Left, Tr(Text::ClassificationHeadDriver));
+  PageText(dc, left + c.age, y, Align::Left, Tr(Text::ClassificationHeadAge));
+  PageText(dc, left + c.team, y, Align::Left,
+           Tr(international != 0 ? Text::ClassificationHeadNation : Text::ClassificationHeadTeam));
+  PageText(dc, left + c.category, y, Align::Left, Tr(Text::ClassificationHeadCategory));
+  PageText(dc, left + c.position, y, Align::Right, Tr(Text::ClassificationHeadPosition));
+  PageText(dc, left + c.number, y, Align::Right, Tr(Text::ClassificationHeadNumber));
+  PageText(dc, left + c.time, y, Align::Right, Tr(Text::ClassificationHeadTime));
+  PageText(dc, left + c.leader, y, Align::Right, Tr(Text::ClassificationHeadLeader));
+  PageText(dc, left + c.previous, y, Align::Right, Tr(Text::ClassificationHeadPrevious));
+  PageText(dc, left + c.mark, y, Align::Right, Tr(Text::ClassificationHeadPenalty));
+}
+
+// A row line; the body font is selected.
+void RowLine(HDC dc, int left, int y, const Columns& c, const ClassificationPageContent& content, int i) {
+  const ClassificationRow& row = content.rows[i];
+  PageText(dc, left + c.name, y, Align::Left, Field(row.name));
+  PageText(dc, left + c.age, y, Align::Left, Field(row.ageCode));
+  PageText(dc, left + c.team, y, Align::Left, Field(row.team));
+  if (content.international == 1) Flag(dc, left + c.flag, y, row);
+  PageText(dc, left + c.category, y, Align::Left, Field(row.category));
+  PageText(dc, left + c.position, y, Align::Right, std::to_string(i + 1));
+  PageText(dc, left + c.number, y, Align::Right, Field(row.carNumber));
+  if (row.state >= 3) {
+    PageText(dc, left + c.time, y, Align::Right, ClassificationTimeText(row.time));
+    PageText(dc, left + c.leader, y, Align::Right, ClassificationGapText(row.gapToLeader));
+    PageText(dc, left + c.previous, y, Align::Right, ClassificationGapText(row.gapToPrevious));
+  }
+  if (const PenaltyRecord* penalty = CarriedPenalty(row.state, content.penalties, content.penaltyCount)) {
+    PageText(dc, left + c.mark, y, Align::Centre, "(" + Field(penalty->code) + ")");
+  }
+}
+
+Text NoteText(int kind) {
+  switch (kind) {
+    case kPenaltyGross: return Text::ClassificationNoteGross;
+    case kPenaltyAdded: return Text::ClassificationNoteAdded;
+    case kPenaltyAfterWinner: return Text::ClassificationNoteAfterWinner;
+    default: return Text::ClassificationNoteAfterLast;
+  }
+}
+
+// A note line: its code, name and what the penalty does.
+void NoteLine(HDC dc, int codeX, int nameX, int textX, int y, const PenaltyNote& note) {
+  PageText(dc, codeX, y, Align::Left, "(" + Field(note.code) + ") : ");
+  PageText(dc, nameX, y, Align::Left, Field(note.name));
+  if (note.kind < kPenaltyGross || note.kind > kPenaltyAfterLast) return;
+  char text[96];
+  std::snprintf(text, sizeof text, Tr(NoteText(note.kind)), note.duration);
+  PageText(dc, textX, y, Align::Left, text);
+}
+
+}  // namespace
+
+void PaintClassificationScreenPage(HDC dc, const RECT& page, int first, const ClassificationPageContent& content) {
+  const int L = page.left, T = page.top, R = page.right, B = page.bottom;
+  FillArea(dc, L, T, R, B, RGB(255, 255, 255));
+  FillArea(dc, L + 5, T + 124, R - 5, T + 139, kScreenHeadBand);
+  for (int k = 0; k < kScreenLines; k += 2) {
+    if (ScreenPageLine(first + k, content.rowCount, content.noteCount).kind != PageLineKind::Row) break;
+    FillArea(dc, L + 5, T + 148 + 18 * k, R - 5, T + 166 + 18 * k, kScreenStripe);
+  }
+  {
+    GdiObject pen(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    Selection selected(dc, pen.get());
+    DrawLine(dc, L, T, L, B);
+    DrawLine(dc, R, T, R, B);
+    for (int y : {T + 21, T + 90, B - 40}) DrawLine(dc, L, y, R, y);
+  }
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  {
+    GdiObject font(ArialFont(20, 700));
+    Selection selected(dc, font.get());
+    PageText(dc, (L + R) / 2, T, Align::Centre, content.pageTitle ? content.pageTitle : "");
+  }
+  TrackDetails none = {};
+  const TrackDetails& track = content.track ? *content.track : none;
+  // Each value after its label; a label longer in some language pushes its value right
+  // instead of running into it.
+  struct Detail {
+    int x, y;
+    Text label;
+    int valueX;
+    std::string value;
+  };
+  const Detail details[] = {
+      {L + 10, T + 25, Text::ParticipantsPrintChampionship, L + 105, Field(track.championship)},
+      {L + 10, T + 43, Text::ParticipantsPrintRallyName, L + 105, Field(track.eventName)},
+      {L + 10, T + 61, Text::ParticipantsPrintLocation, L + 105, Field(track.location)},
+      {L + 500, T + 61, Text::ParticipantsPrintDate, L + 540, Field(track.date)},
+      {L + 10, B - 35, Text::ParticipantsPrintRaceDirector, L + 100, Field(track.raceDirector)},
+      {L + 10, B - 15, Text::ParticipantsPrintHostingClub, L + 100, Field(track.hostingClub)},
+  };
+  int valueX[6];
+  {
+    GdiObject font(ArialFont(15, 700));
+    Selection selected(dc, font.get());
+    for (int i = 0; i < 6; ++i) {
+      const Detail& d = details[i];
+      const char* label = Tr(d.label);
+      PageText(dc, d.x, d.y, Align::Left, label);
+      SIZE size = {};
+      GetTextExtentPoint32A(dc, label, static_cast<int>(std::strlen(label)), &size);
+      valueX[i] = d.x + size.cx + 4 > d.valueX ? d.x + size.cx + 4 : d.valueX;
+    }
+    PageText(dc, L + 10, T + 100, Align::Left, content.classificationTitle);
+  }
+  {
+    GdiObject font(ArialFont(15, FW_NORMAL));
+    Selection selected(dc, font.get());
+    for (int i = 0; i < 6; ++i) PageText(dc, valueX[i], details[i].y, Align::Left, details[i].value);
+  }
+  Heads(dc, L, T + 125, kScreenHeads, content.international);
+  GdiObject font(ArialFont(14, FW_NORMAL));
+  Selection selected(dc, font.get());
+  PageText(dc, R - 210, B - 40, Align::Left, Tr(Text::ClassificationFooter));
+  for (int k = 0; k < kScreenLines; ++k) {
+    const int y = T + 150 + 18 * k;
+    PageLine line = ScreenPageLine(first + k, content.rowCount, content.noteCount);
+    if (line.kind == PageLineKind::Row) RowLine(dc, L, y, kScreenColumns, content, line.index);
+    if (line.kind == PageLineKind::Note) NoteLine(dc, L + 10, L + 40, L + 130, y, content.notes[line.index]);
+  }
+}
+
+void PaintClassificationPrintedPage(HDC dc, HDC logo, const ClassificationPrintedPage& page,
+                                    const ClassificationPageContent& content, const ClassificationPrintedText& text) {
+  PrintedListHeading heading = {content.pageTitle, content.track ? content.track->eventName : "", content.track, 130};
+  heading.frameRight = 675;
+  heading.bandLeft = 25;
+  heading.bandRight = 675;
+  heading.headingBand = page.rowLines > 0;
+  heading.footer = Text::ClassificationFooter;
+  heading.footerTop = 912;
+  PaintPrintedListFrame(dc, logo, page.rowLines, heading);
+  {
+    GdiObject font(ArialFont(15, 700));
+    Selection selected(dc, font.get());
+    PageText(dc, 40, 220, Align::Left, content.classificationTitle);
+  }
+  if (page.rowLines > 0) Heads(dc, 0, 250, kPrintedHeads, content.international);
+  GdiObject font(ArialFont(14, FW_NORMAL));
+  Selection selected(dc, font.get());
+  for (int k = 0; k < page.lines; ++k) {
+    const int y = 275 + 20 * k;
+    PageLine line = PrintedPageLine(page.first + k, content.rowCount, content.noteCount);
+    switch (line.kind) {
+      case PageLineKind::Row: RowLine(dc, 0, y, kPrintedColumns, content, line.index); break;
+      case PageLineKind::Note: NoteLine(dc, 30, 65, 180, y, content.notes[line.index]); break;
+      case PageLineKind::TrackCondition:
+        PageText(dc, 30, y, Align::Left, Tr(Text::ClassificationPrintTrackConditions));
+        PageText(dc, 135, y, Align::Left, text.trackCondition ? text.trackCondition : "");
+        break;
+      case PageLineKind::Comment:
+        PageText(dc, 30, y, Align::Left, Tr(Text::ClassificationPrintComment));
+        PageText(dc, 110, y, Align::Left, text.comment ? text.comment : "");
+        break;
+      case PageLineKind::Empty: break;
+    }
+  }
+}
+
+bool PrintClassificationPages(HWND owner, HDC printer, const char* documentName, const char* logoPath,
+                              const ClassificationPageContent& content, const ClassificationPrintedText& text) {
+  std::vector<ClassificationPrintedPage> pages = ClassificationPrintedPages(content.rowCount, content.noteCount);
+  return PrintPages(owner, printer, documentName, logoPath, static_cast<int>(pages.size()),
+                    [&](HDC dc, int page, HDC logo) { PaintClassificationPrintedPage(dc, logo, pages[page], content, text); });
+}

@@ -1,0 +1,246 @@
+// The stage classification dialog: the classification of one special stage of the current
+// rally, filtered by car and age category, scrolled, printed, published, and for a Power
+// Stage stored for the championships when validated.
+#include "results/stage_classification_dialog.h"
+
+#include <string>
+
+#include "app/build_profile.h"
+#include "platform/folders.h"
+#include "platform/message_box.h"
+#include "platform/print_dialog.h"
+#include "race/gdi_objects.h"
+#include "results/archive_publishing.h"
+#include "results/classification_page_win32.h"
+#include "results/stage_classification_ids.h"
+#include "setup/setup_dialog_win32.h"
+
+namespace {
+
+constexpr ControlText kTexts[] = {
+    {0, Text::StageClassificationCaption},
+    {IDOK, Text::StageClassificationValidate},
+    {IDC_STAGE_CLASS_ACCORDING, Text::StageClassificationAccording},
+    {IDC_STAGE_CLASS_CAR_LABEL, Text::StageClassificationCarCategories},
+    {IDC_STAGE_CLASS_AGE_LABEL, Text::StageClassificationAgeCategories},
+};
+constexpr int kFontControls[] = {IDOK, IDC_STAGE_CLASS_CAR_FILTER, IDC_STAGE_CLASS_AGE_FILTER,
+                                 IDC_STAGE_CLASS_ACCORDING, IDC_STAGE_CLASS_CAR_LABEL, IDC_STAGE_CLASS_AGE_LABEL};
+
+StageClassificationData data;
+WebPublishingState web;
+std::string openingFolder;
+ButtonPicture printPicture;
+ButtonPicture publishPicture;
+HFONT dialogFont = nullptr;
+
+void ShowError(HWND dialog, Text text, Text caption = Text::CaptionError) {
+  platform::ShowMessage(dialog, Tr(text), Tr(caption), platform::kMbOk | platform::kMbIconStop);
+}
+
+HWND ScrollBar(HWND dialog) { return GetDlgItem(dialog, IDC_STAGE_CLASS_SCROLL); }
+
+void InvalidatePage(HWND dialog) {
+  RECT page = kStageClassificationPage;
+  RedrawWindow(dialog, &page, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_NOCHILDREN);
+}
+
+// The page is drawn in pixels while the controls follow the dialog units of the system font,
+// which differ between systems: the window grows until its client area holds the page, and
+// the scroll bar stands beside the page's lines, whatever the units come to.
+void FitPage(HWND dialog) {
+  const RECT& page = kStageClassificationPage;
+  const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+  MoveWindow(ScrollBar(dialog), page.right + 2, page.top + 130, barWidth, page.bottom - 40 - (page.top + 130), FALSE);
+  RECT client;
+  GetClientRect(dialog, &client);
+  const int width = page.right + 2 + barWidth + 8;
+  const int height = page.bottom + 40;
+  if (client.right >= width && client.bottom >= height) return;
+  RECT wanted = {0, 0, client.right > width ? client.right : width, client.bottom > height ? client.bottom : height};
+  AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+  SetWindowPos(dialog, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Validate stays centred under the page.
+  HWND validate = GetDlgItem(dialog, IDOK);
+  RECT button;
+  GetWindowRect(validate, &button);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+  const int buttonWidth = button.right - button.left;
+  MoveWindow(validate, (page.left + page.right - buttonWidth) / 2, page.bottom + 10, buttonWidth,
+             button.bottom - button.top, FALSE);
+}
+
+void SetUpScrollBar(HWND dialog) {
+  HWND bar = ScrollBar(dialog);
+  SetScrollRange(bar, SB_CTL, 0, ClassificationScrollMaximum(data.rowCount, data.noteCount), FALSE);
+  SetScrollPos(bar, SB_CTL, 0, FALSE);
+  ShowWindow(bar, ClassificationScrollShown(data.rowCount, data.noteCount) ? SW_SHOW : SW_HIDE);
+}
+
+void FillCombo(HWND dialog, int control, const std::vector<std::string>& items) {
+  HWND combo = GetDlgItem(dialog, control);
+  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SendMessageA(combo, CB_SETCURSEL, 0, 0);
+}
+
+std::string ComboText(HWND dialog, int control) {
+  char text[64] = {};
+  GetDlgItemTextA(dialog, control, text, sizeof text);
+  return text;
+}
+
+void Open(HWND dialog) {
+  openingFolder = platform::CurrentFolder();
+  SetControlTexts(dialog, kTexts);
+  FitPage(dialog);
+  LoadStageClassification(dialog, &data);
+  CheckResultsWebSite(dialog, &web);
+  StageFilterItems items = OpenStageClassification(&data);
+  // CBS_SORT is not set: the items keep the order of the groupings.
+  FillCombo(dialog, IDC_STAGE_CLASS_CAR_FILTER, items.cars);
+  FillCombo(dialog, IDC_STAGE_CLASS_AGE_FILTER, items.ages);
+  SetUpScrollBar(dialog);
+  printPicture.Set(dialog, IDC_STAGE_CLASS_PRINT, "images/impression.bmp");
+  publishPicture.Set(dialog, IDC_STAGE_CLASS_PUBLISH, PublishButtonPicture(web));
+  dialogFont = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+  for (int control : kFontControls) SendDlgItemMessageA(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), TRUE);
+  InvalidatePage(dialog);
+}
+
+void Close(HWND dialog) {
+  platform::SetCurrentFolder(openingFolder.c_str());
+  EndDialog(dialog, 0);
+}
+
+void ChangeFilters(HWND dialog) {
+  ChangeStageFilters(&data, ComboText(dialog, IDC_STAGE_CLASS_CAR_FILTER).c_str(),
+                     ComboText(dialog, IDC_STAGE_CLASS_AGE_FILTER).c_str());
+  SetUpScrollBar(dialog);
+  InvalidatePage(dialog);
+}
+
+ClassificationPageContent PageContent(const std::string& title) {
+  return {data.rows, data.rowCount, data.penalties, data.penaltyCount, data.notes, data.noteCount,
+          &data.track, data.pageTitle, title, data.international};
+}
+
+void Print(HWND dialog) {
+  platform::PrinterChoice printer;
+  if (platform::ChoosePrinter(dialog, &printer)) {
+    PrintClassificationPages(dialog, static_cast<HDC>(printer.dc), Tr(Text::StageClassificationPrintDocument), data.logoPath,
+                             PageContent(StagePrintedTitle(data.stage, data.carFilter, data.ageFilter)),
+                             {data.trackCondition, data.comment});
+    platform::ReleasePrinter(&printer);
+  }
+  platform::SetCurrentFolder(openingFolder.c_str());
+}
+
+void Publish(HWND dialog) {
+  switch (CheckStagePublishing(web.connected, web.publishingActive, data)) {
+    case StagePublishRefusal::NotConnected: ShowError(dialog, Text::PublishingNotConnected); return;
+    case StagePublishRefusal::NotActivated:
+      ShowError(dialog, Text::PublishingNotActivated, Text::CaptionBeCareful);
+      return;
+    case StagePublishRefusal::Filtered: ShowError(dialog, Text::StageClassificationOnlyGlobal); return;
+    case StagePublishRefusal::Empty: return;
+    case StagePublishRefusal::None: break;
+  }
+  ArchiveEvent event = {data.track.championship, data.track.eventName, data.track.location, data.track.date,
+                        data.track.raceDirector, data.track.hostingClub, data.rallyName};
+  if (!WriteStageClassificationArchive(kArchiveFile, data.rows, data.penalties, data.notes, data.trackCondition,
+                                       data.comment, event, data.rowCount, data.noteCount, data.penaltyCount,
+                                       data.international)) {
+    // Going on would upload the previous archive under this stage's name.
+    ShowError(dialog, Text::PublishingArchiveNotWritten);
+  } else {
+    PublishArchive(dialog, web, data.rally, data.rallyName, StageArchiveName(data).c_str());
+  }
+  platform::SetCurrentFolder(openingFolder.c_str());
+}
+
+void Validate(HWND dialog) {
+  platform::SetCurrentFolder(openingFolder.c_str());
+  SavePowerStageClassification(dialog, data);
+  Close(dialog);
+}
+
+void Scroll(HWND dialog, WPARAM wParam) {
+  HWND bar = ScrollBar(dialog);
+  int minimum = 0, maximum = 0;
+  GetScrollRange(bar, SB_CTL, &minimum, &maximum);
+  const int position = GetScrollPos(bar, SB_CTL);
+  int next = position;
+  switch (LOWORD(wParam)) {
+    case SB_LINEUP: next = position > minimum ? position - 1 : position; break;
+    case SB_LINEDOWN: next = position < maximum ? position + 1 : position; break;
+    case SB_PAGEUP: next = minimum; break;
+    case SB_PAGEDOWN: next = maximum; break;
+    case SB_THUMBPOSITION: next = HIWORD(wParam); break;
+  }
+  SetScrollPos(bar, SB_CTL, next, TRUE);
+  if (next != position) InvalidatePage(dialog);
+}
+
+bool Command(HWND dialog, int id, int notification) {
+  switch (id) {
+    case IDC_STAGE_CLASS_CAR_FILTER:
+    case IDC_STAGE_CLASS_AGE_FILTER:
+      // A drop-down opening or the focus moving is no choice.
+      if (notification == CBN_SELCHANGE) ChangeFilters(dialog);
+      return true;
+    case IDC_STAGE_CLASS_PRINT: Print(dialog); return true;
+    case IDC_STAGE_CLASS_SCROLL: return true;
+    case IDC_STAGE_CLASS_PUBLISH: Publish(dialog); return true;
+    case IDOK: Validate(dialog); return true;
+  }
+  Close(dialog);
+  return false;
+}
+
+}  // namespace
+
+void PaintStageClassification(HWND dialog, RECT page, const SCROLLINFO& scroll, const StageClassificationData& shown) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(dialog, &paint);
+  ClassificationPageContent content = {shown.rows, shown.rowCount, shown.penalties, shown.penaltyCount, shown.notes,
+                                       shown.noteCount, &shown.track, shown.pageTitle,
+                                       StageScreenTitle(shown.carFilter, shown.ageFilter), shown.international};
+  const int saved = SaveDC(dc);
+  PaintClassificationScreenPage(dc, page, scroll.nPos, content);
+  RestoreDC(dc, saved);
+  EndPaint(dialog, &paint);
+}
+
+INT_PTR CALLBACK StageClassificationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Open(dialog);
+      return FALSE;
+    case WM_COMMAND:
+      return Command(dialog, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_VSCROLL:
+      Scroll(dialog, wParam);
+      return FALSE;
+    case WM_PAINT: {
+      SCROLLINFO scroll = {};
+      scroll.cbSize = sizeof scroll;
+      scroll.fMask = SIF_ALL;
+      GetScrollInfo(ScrollBar(dialog), SB_CTL, &scroll);
+      PaintStageClassification(dialog, kStageClassificationPage, scroll, data);
+      return FALSE;
+    }
+    case WM_CLOSE:
+      Close(dialog);
+      return FALSE;
+    case WM_DESTROY:
+      printPicture.Release();
+      publishPicture.Release();
+      if (dialogFont) DeleteObject(dialogFont);
+      dialogFont = nullptr;
+      return FALSE;
+  }
+  return FALSE;
+}
