@@ -23,6 +23,7 @@
 #include "tests/support/capture.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
+#include "tests/support/main_window_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_event.h"
 
@@ -54,31 +55,8 @@ RallyRecord HeaderRally() {
 
 using testsupport::RunModalDialog;
 
-class EventSetupMainWindow : public ::testing::Test {
+class EventSetupMainWindow : public testsupport::MainWindowFixture {
  protected:
-  void SetUp() override {
-    SetActiveProfile(kEnglishBuild);
-    platform::test::SetProgramFolder(folder.path());
-    testsupport::CopyTestData(folder.path());
-    saved = platform::CurrentFolder();
-    KeepProgramInstance(GetModuleHandleA(nullptr));
-    BuildMenus(GetModuleHandleA(nullptr));
-    RegisterMainWindowClass(GetModuleHandleA(nullptr));
-    window = CreateMainWindow(GetModuleHandleA(nullptr), ::Menus().bar);
-    ASSERT_NE(window, nullptr);
-    ShowWindow(window, SW_SHOWMAXIMIZED);
-  }
-  void TearDown() override {
-    if (window && IsWindow(window)) {
-      Main().timing.timing = 0;
-      platform::test::QueueMessageAnswer(platform::kIdNo);
-      SendMessageA(window, WM_CLOSE, 0, 0);
-      MSG m;
-      while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    }
-    UnregisterClassA("classeF", GetModuleHandleA(nullptr));
-    platform::SetCurrentFolder(saved.c_str());
-  }
   // The event of three drivers with that many stages, loaded as from a file.
   void LoadEvent(int stages) {
     testsupport::TestEvent event;
@@ -97,9 +75,6 @@ class EventSetupMainWindow : public ::testing::Test {
     platform::test::ClearMessages();
   }
 
-  testsupport::TempFolder folder;
-  std::string saved;
-  HWND window = nullptr;
 };
 
 // Moves the first driver one place down and generates.

@@ -19,6 +19,7 @@
 #include "tests/support/capture.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
+#include "tests/support/main_window_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_event.h"
 
@@ -30,31 +31,8 @@ bool SelectAndPlay(int code, const char* caption, void (*play)(HWND dialog)) {
   return testsupport::PlayModalDialog([code] { SelectItem(code); }, caption, play);
 }
 
-class StageClassificationFromTree : public ::testing::Test {
+class StageClassificationFromTree : public testsupport::MainWindowFixture {
  protected:
-  void SetUp() override {
-    SetActiveProfile(kEnglishBuild);
-    platform::test::SetProgramFolder(folder.path());
-    testsupport::CopyTestData(folder.path());
-    saved = platform::CurrentFolder();
-    KeepProgramInstance(GetModuleHandleA(nullptr));
-    BuildMenus(GetModuleHandleA(nullptr));
-    RegisterMainWindowClass(GetModuleHandleA(nullptr));
-    window = CreateMainWindow(GetModuleHandleA(nullptr), ::Menus().bar);
-    ASSERT_NE(window, nullptr);
-    ShowWindow(window, SW_SHOWMAXIMIZED);
-  }
-  void TearDown() override {
-    if (window && IsWindow(window)) {
-      Main().timing.timing = 0;
-      platform::test::QueueMessageAnswer(platform::kIdNo);
-      SendMessageA(window, WM_CLOSE, 0, 0);
-      MSG m;
-      while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    }
-    UnregisterClassA("classeF", GetModuleHandleA(nullptr));
-    platform::SetCurrentFolder(saved.c_str());
-  }
   void LoadEvent() {
     testsupport::TestEvent event;
     event.drivers = kDrivers;
@@ -72,9 +50,6 @@ class StageClassificationFromTree : public ::testing::Test {
     platform::test::ClearMessages();
   }
 
-  testsupport::TempFolder folder;
-  std::string saved;
-  HWND window = nullptr;
 };
 
 TEST_F(StageClassificationFromTree, OpensOnlyForARallyWithResultsAndReselectsTheRallyAfter) {
