@@ -143,6 +143,15 @@ void PlaceControls(HWND dialog) {
     MoveWindow(child, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
   }
   GrowClientToHold(dialog, kClientWidth, kClientHeight);
+  // Nearly as tall as a 900-pixel screen: centred on the work area, its caption kept on it.
+  RECT window, work;
+  GetWindowRect(dialog, &window);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const int width = window.right - window.left, height = window.bottom - window.top;
+  const int left = work.left + ((work.right - work.left) - width) / 2;
+  const int top = work.top + ((work.bottom - work.top) - height) / 2;
+  SetWindowPos(dialog, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Open(HWND dialog, LPARAM parameter) {

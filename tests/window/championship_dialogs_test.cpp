@@ -100,6 +100,7 @@ struct Seen {
   int firstLimit = 0, gapLimit = 0;
   bool sponsorsOpened = false;
   std::string sponsorsTitle;
+  bool sponsorsOnScreen = false;
 };
 Seen seen;
 
@@ -177,6 +178,9 @@ TEST_F(ChampionshipWindow, RecordedScalesComeBackOkDiscardsAndSponsorsOpensWithT
       if (!sponsors || seen.sponsorsOpened) return;
       seen.sponsorsOpened = true;
       seen.sponsorsTitle = ControlText(sponsors, IDC_SPONSORS_TITLE);
+      RECT area;
+      GetWindowRect(sponsors, &area);
+      seen.sponsorsOnScreen = area.top >= 0 && area.bottom <= GetSystemMetrics(SM_CYSCREEN);
       SendCommand(sponsors, IDCANCEL);
     });
     SendCommand(dialog, IDC_CHAMP_SPONSORS);
@@ -188,6 +192,7 @@ TEST_F(ChampionshipWindow, RecordedScalesComeBackOkDiscardsAndSponsorsOpensWithT
   EXPECT_EQ(seen.values[0], 100);
   EXPECT_TRUE(seen.sponsorsOpened);
   EXPECT_EQ(seen.sponsorsTitle, "Championship 'Cup B'");
+  EXPECT_TRUE(seen.sponsorsOnScreen) << "the whole page preview on the screen";
   EXPECT_EQ(ReadBytes("Championnats/ChampionnatPoints.pts"), recorded);
 }
 
