@@ -1,6 +1,7 @@
 #include "race/dialog_table.h"
 
 #include "race/startup.h"
+#include "results/championship_dialogs.h"
 #include "results/stage_classification_dialog.h"
 #include "setup/database_dialogs.h"
 #include "setup/setup_dialogs.h"
@@ -11,21 +12,22 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"BASECATEGORIES", CarCategoriesDialogProc},      {"BASEVOITURES", CarsDialogProc},       {"BASECLUBS", ClubsDialogProc},
     {"BASEAGES", AgeCategoriesDialogProc},            {"BASEPILOTES", DriversDialogProc},        {"BASECHAMPIONNATS", ChampionshipsDialogProc},
     {"BASETRANSPONDEURS", TransponderSetsDialogProc},   {"BASEFREQUENCES", FrequenciesDialogProc},     {"PENALITES", PenaltiesDialogProc},
-    {"CHAMPIONNATSGESTION", nullptr}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
+    {"CHAMPIONNATSGESTION", ChampionshipManagementDialogProc}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
     {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", TrackDetailsDialogProc},
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc},
     {"RALLYECLASSEMENTRALLYE", nullptr},
+    {"CHAMPIONNATSPONSORS", SponsorsDialogProc},     {"CHAMPIONNATCLASSEMENT", nullptr},
 };
 
 }  // namespace
 
 const DialogEntry& DialogOf(ProgramDialog dialog) { return kDialogs[static_cast<int>(dialog)]; }
 
-bool OpenProgramDialog(HWND owner, ProgramDialog dialog) {
+bool OpenProgramDialog(HWND owner, ProgramDialog dialog, LPARAM parameter) {
   const DialogEntry& entry = DialogOf(dialog);
   if (!entry.procedure) return false;
-  DialogBoxParamA(ProgramInstance(), entry.templateName, owner, entry.procedure, 0);
+  DialogBoxParamA(ProgramInstance(), entry.templateName, owner, entry.procedure, parameter);
   return true;
 }
 

@@ -27,6 +27,8 @@ enum class ProgramDialog {
   DriverDetails,           // RALLYEPILOTEDETAILS
   StageClassification,     // RALLYECLASSEMENTSPECIALE
   RallyClassification,     // RALLYECLASSEMENTRALLYE
+  ChampionshipSponsors,    // CHAMPIONNATSPONSORS, opened from the championships window
+  ChampionshipClassification,  // CHAMPIONNATCLASSEMENT, opened from the championships window
   Count
 };
 
@@ -36,8 +38,9 @@ struct DialogEntry {
 };
 
 const DialogEntry& DialogOf(ProgramDialog dialog);
-// Opens the dialog modally with creation data 0; false when it is not built yet.
-bool OpenProgramDialog(HWND owner, ProgramDialog dialog);
+// Opens the dialog modally with that creation data (the championship dialogs take the
+// championship's name); false when it is not built yet.
+bool OpenProgramDialog(HWND owner, ProgramDialog dialog, LPARAM parameter = 0);
 
 struct StageEntry;
 // The driver penalty dialog (PENALITESBIS) on one live entry, which it changes.

@@ -26,8 +26,11 @@ class DialogFonts {
   // Creates the fonts and sets them on the controls.
   template <std::size_t N, std::size_t B>
   void Open(HWND dialog, const int (&normal)[N], const int (&bold)[B]) {
+    Open(dialog, normal, N, bold, B);
+  }
+  void Open(HWND dialog, const int* normal, std::size_t normalCount, const int* bold, std::size_t boldCount) {
     Create();
-    Apply(dialog, normal, N, bold, B);
+    Apply(dialog, normal, normalCount, bold, boldCount);
   }
   // Deletes the fonts and ends the dialog with the result 0.
   void Close(HWND dialog);

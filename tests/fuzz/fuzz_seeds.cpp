@@ -18,7 +18,10 @@
 #include "race/interface_settings.h"
 #include "race/penalty_database.h"
 #include "race/settings_files.h"
+#include "results/championship_files.h"
+#include "results/championship_sponsors.h"
 #include "results/ftp_upload.h"
+#include "results/points_scale_file.h"
 #include "results/web_publishing.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -169,6 +172,25 @@ void SettingsSeeds() {
   Seed("web", 0, fuzz::ReadFile(kWebCoordinatesFile));
   Seed("web", 1, "ftp.example.org:2121\r\nuser\r\nsecret\r\n");
   Seed("web", 2, "3\r\n1\r\n0\r\n0:01:02\t\r\n");
+
+  static PointsScaleTable scales;
+  SetDefaultPointsScales(&scales);
+  Set(scales[0].name, "Regional");
+  Set(scales[1].name, "National");
+  scales[1].order = kPointsAscending;
+  scales[1].rally[0] = 100;
+  WritePointsAllocationFile("National", scales, 2);
+  Seed("championships", 0, fuzz::ReadFile(kPointsScaleFile));
+  static SponsorTable sponsors;
+  ClearSponsors(&sponsors);
+  AddSponsor(&sponsors, "Bakery");
+  AddSponsor(&sponsors, "Garage");
+  SetSponsorLogo(&sponsors, 0, "C:\\logos\\bakery.bmp");
+  CreateChampionshipFolder("Regional");
+  char path[80];
+  SponsorsFilePath("Regional", path, sizeof path);
+  WriteSponsorsFile(path, sponsors, 2);
+  Seed("championships", 1, fuzz::ReadFile(path));
 }
 
 void DecoderSeeds() {

@@ -1,0 +1,78 @@
+// The championship files: the points scale file "Championnats/ChampionnatPoints.pts" and a
+// championship's sponsors file. What a reader leaves is bounded, and written back by the
+// program's writer it reads back the same.
+#include <cstdint>
+#include <cstring>
+
+#include "results/championship_files.h"
+#include "results/championship_sponsors.h"
+#include "results/points_scale_file.h"
+#include "tests/fuzz/fuzz_checks.h"
+
+namespace {
+
+// Texts compare up to their terminator (a NUL byte read from the file ends the text there).
+template <std::size_t N>
+bool SameText(const char (&a)[N], const char (&b)[N]) {
+  return std::strncmp(a, b, N) == 0;
+}
+
+bool SameScale(const PointsAllocation& a, const PointsAllocation& b) {
+  return SameText(a.name, b.name) && a.order == b.order && a.rallyMode == b.rallyMode &&
+         a.powerStageMode == b.powerStageMode && std::memcmp(a.rally, b.rally, sizeof a.rally) == 0 &&
+         std::memcmp(a.powerStage, b.powerStage, sizeof a.powerStage) == 0;
+}
+
+bool SameSponsor(const SponsorRecord& a, const SponsorRecord& b) {
+  return SameText(a.name, b.name) && SameText(a.logoPath, b.logoPath) && a.x == b.x && a.y == b.y &&
+         a.scalePercent == b.scalePercent;
+}
+
+void PointsFile(const std::uint8_t* data, std::size_t size) {
+  fuzz::WriteFile(kPointsScaleFile, data, size);
+  static PointsScaleTable first, second;
+  char selected[kChampionshipNameSize] = {}, again[kChampionshipNameSize] = {};
+  SetDefaultPointsScales(&first);
+  if (!ReadPointsAllocationFile(selected, &first)) fuzz::Fail("the points file could not be read");
+  fuzz::CheckText(selected);
+  for (const PointsAllocation& scale : first) fuzz::CheckText(scale.name);
+  if (!WritePointsAllocationFile(selected, first, kMaxPointsScales)) fuzz::Fail("the points file could not be written");
+  SetDefaultPointsScales(&second);
+  ReadPointsAllocationFile(again, &second);
+  bool same = SameText(selected, again);
+  for (std::size_t i = 0; i < first.size(); ++i) same = same && SameScale(first[i], second[i]);
+  if (!same) fuzz::Fail("the points file read back differs from what was written");
+}
+
+void SponsorsFile(const std::uint8_t* data, std::size_t size) {
+  const char* path = "Championnats/Cup/Sponsors.spr";
+  fuzz::WriteFile(path, data, size);
+  static SponsorTable first, second;
+  ClearSponsors(&first);
+  if (!ReadSponsorsFile(path, &first)) fuzz::Fail("the sponsors file could not be read");
+  for (const SponsorRecord& sponsor : first) fuzz::CheckTexts(sponsor.name, sponsor.logoPath);
+  SortSponsorsByName(&first);
+  RelayoutSponsorLogos(&first);
+  if (!WriteSponsorsFile(path, first, kMaxSponsors)) fuzz::Fail("the sponsors file could not be written");
+  ClearSponsors(&second);
+  ReadSponsorsFile(path, &second);
+  for (std::size_t i = 0; i < first.size(); ++i) {
+    if (!SameSponsor(first[i], second[i])) fuzz::Fail("the sponsors file read back differs from what was written");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::EnterProgramFolder();
+  static const bool folder = CreateChampionshipFolder("Cup");
+  if (!folder) fuzz::Fail("the championship's folder could not be made");
+  fuzz::Choice in = fuzz::Choose(data, size, 2);
+  if (in.pick == 0) {
+    PointsFile(in.data, in.size);
+  } else {
+    SponsorsFile(in.data, in.size);
+  }
+  fuzz::EndInput();
+  return 0;
+}
