@@ -518,8 +518,15 @@ TEST_F(SettingsMainWindow, DisplayOkReachesTheLiveTableAndCancelChangesNothing) 
   testsupport::CaptureWindow(window, "main_window_after_display_settings");
 }
 
+void PassagesOffCancelled(HWND sounds) {
+  Click(sounds, IDC_SOUNDS_PASSAGES);
+  testsupport::PostClick(sounds, IDCANCEL);
+}
+
 TEST_F(SettingsMainWindow, SoundsOkRereadsTheSwitches) {
   ASSERT_STREQ(Main().sounds.passages, kSoundPassagesOn);
+  ASSERT_TRUE(testsupport::RunModalDialog(window, kCmdSounds, "Sound options", PassagesOffCancelled));
+  EXPECT_STREQ(Main().sounds.passages, kSoundPassagesOn) << "Cancel changes nothing";
   ASSERT_TRUE(testsupport::RunModalDialog(window, kCmdSounds, "Sound options", PassagesOff));
   EXPECT_STREQ(Main().sounds.passages, kSoundPassagesOff);
   EXPECT_STREQ(Main().sounds.language, kSoundLanguageEnglish);
@@ -527,9 +534,20 @@ TEST_F(SettingsMainWindow, SoundsOkRereadsTheSwitches) {
 }
 
 TEST_F(SettingsMainWindow, HelpOpensTheGuideOfTheProgramFolder) {
+  // The guide the build makes, installed as scripts/run installs it.
+  const std::string guides = platform::ProgramFolder() + "\\Guides";
+  platform::CreateFolder(guides.c_str());
+  std::string built = testsupport::HostPath(std::string(VELLGRIN_PROGRAM_ASSETS) + "/Guides/HelpRallyeGB.pdf");
+  ASSERT_TRUE(platform::CopyFileTo(built.c_str(), (guides + "\\HelpRallyeGB.pdf").c_str()));
+  // The shell stand-in opens what it is given, as a PDF reader would.
+  static std::string opened;
+  opened.clear();
+  platform::test::OnShellOpen([](const std::string& target) { opened = ReadBytes(target).substr(0, 5); });
   SendMessageA(window, WM_COMMAND, kCmdHelp, 0);
   ASSERT_EQ(platform::test::OpenedTargets().size(), 1u);
   EXPECT_EQ(platform::test::OpenedTargets()[0], platform::ProgramFolder() + "\\Guides\\HelpRallyeGB.pdf");
+  EXPECT_EQ(opened, "%PDF-");
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty());
 }
 
 }  // namespace
