@@ -13,24 +13,24 @@
 const PlacedControl kDisplayLayout[] = {
     {IDC_DISPLAY_TITLE, {10, 8, 500, 30}},
     // Theme: slots 0 to 2 and the logo.
-    {IDC_DISPLAY_THEME_GROUP, {8, 40, 512, 172}},
+    {IDC_DISPLAY_THEME_GROUP, {8, 40, 552, 172}},
     {IDC_DISPLAY_SOFTWARE_BACKGROUND, {18, 87, 196, 105}},
     {IDC_DISPLAY_TREE_BACKGROUND, {18, 117, 196, 135}},
     {IDC_DISPLAY_TABLE_BACKGROUND, {18, 147, 196, 165}},
-    {IDC_DISPLAY_LOGO_LABEL, {300, 82, 506, 101}},
+    {IDC_DISPLAY_LOGO_LABEL, {300, 82, 548, 101}},
     // Special stage: slots 3 to 7 and fonts 0 and 1.
-    {IDC_DISPLAY_STAGE_GROUP, {8, 186, 512, 366}},
+    {IDC_DISPLAY_STAGE_GROUP, {8, 186, 552, 366}},
     {IDC_DISPLAY_STAGE_NAME, {18, 217, 196, 235}},
     {IDC_DISPLAY_RADIO_CONFLICT, {18, 247, 196, 265}},
     {IDC_DISPLAY_ACTIVATED, {18, 277, 196, 295}},
     {IDC_DISPLAY_IN_PROGRESS, {18, 307, 196, 325}},
     {IDC_DISPLAY_FINISHED, {18, 337, 196, 355}},
     // Table of results: slots 8 to 12, font 2, the style and the columns.
-    {IDC_DISPLAY_TABLE_GROUP, {8, 380, 512, 590}},
+    {IDC_DISPLAY_TABLE_GROUP, {8, 380, 552, 590}},
     {IDC_DISPLAY_TABLE_TITLES, {18, 407, 196, 425}},
     {IDC_DISPLAY_TABLE_RESULTS, {18, 437, 196, 455}},
-    {IDC_DISPLAY_RELIEF, {398, 402, 508, 422}},
-    {IDC_DISPLAY_GRADIENT, {398, 426, 508, 446}},
+    {IDC_DISPLAY_RELIEF, {398, 402, 548, 422}},
+    {IDC_DISPLAY_GRADIENT, {398, 426, 548, 446}},
     {IDC_DISPLAY_COLUMN_LABEL, {18, 474, 80, 492}},
     {IDC_DISPLAY_COLUMN, {84, 470, 230, 670}},
     {IDC_DISPLAY_FONT_LABEL, {300, 478, 390, 496}},
@@ -40,8 +40,8 @@ const PlacedControl kDisplayLayout[] = {
     {IDC_DISPLAY_MINUS, {166, 500, 192, 522}},
     {IDC_DISPLAY_LOAD, {18, 606, 118, 632}},
     {IDC_DISPLAY_SAVE, {126, 606, 226, 632}},
-    {1, {300, 606, 400, 632}},
-    {2, {408, 606, 508, 632}},
+    {1, {340, 606, 440, 632}},
+    {2, {448, 606, 548, 632}},
 };
 const std::size_t kDisplayLayoutCount = sizeof kDisplayLayout / sizeof kDisplayLayout[0];
 

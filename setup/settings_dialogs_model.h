@@ -34,7 +34,7 @@ struct PlacedControl {
   int id;
   PixelRect rect;
 };
-inline constexpr int kDisplayClientWidth = 520;
+inline constexpr int kDisplayClientWidth = 560;
 inline constexpr int kDisplayClientHeight = 645;
 extern const PlacedControl kDisplayLayout[];
 extern const std::size_t kDisplayLayoutCount;
