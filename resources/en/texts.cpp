@@ -410,6 +410,7 @@ const char* EnglishText(Text id) {
 #include "resources/en/event_setup_texts.inc"
 #include "resources/en/stage_classification_texts.inc"
 #include "resources/en/championships_texts.inc"
+#include "resources/en/settings_dialog_texts.inc"
   }
   return "";
 }

@@ -410,6 +410,7 @@ const char* SpanishText(Text id) {
 #include "resources/es/event_setup_texts.inc"
 #include "resources/es/stage_classification_texts.inc"
 #include "resources/es/championships_texts.inc"
+#include "resources/es/settings_dialog_texts.inc"
   }
   return "";
 }
