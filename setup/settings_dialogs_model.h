@@ -6,15 +6,12 @@
 #include <cstddef>
 
 #include "platform/choosers.h"
+#include "race/pixel_rect.h"
 #include "race/settings_files.h"
 #include "resources/texts.h"
 
 // ---- Display settings (AFFICHAGE) ----
 
-// Client pixels of the dialog, (left, top, right, bottom).
-struct PixelRect {
-  int left, top, right, bottom;
-};
 
 inline constexpr PixelRect kSwatchRects[kDisplayColourCount] = {
     {200, 85, 240, 105},  {200, 115, 240, 135}, {200, 145, 240, 165}, {200, 215, 240, 235}, {200, 245, 240, 265},
