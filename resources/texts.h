@@ -224,4 +224,6 @@ enum class Text {
 #include "resources/event_setup_text_ids.inc"
   // Stage classification and the classification pages
 #include "resources/stage_classification_text_ids.inc"
+  // The championship page kept as a file
+#include "resources/page_export_text_ids.inc"
 };
