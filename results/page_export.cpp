@@ -1,12 +1,13 @@
 #include "results/page_export.h"
 
 #include <cstdio>
-#include <string>
 
 #include "app/build_profile.h"
 #include "platform/file_dialog.h"
 #include "platform/folders.h"
 #include "results/jpeg_conversion.h"
+
+std::string PageCapturePath() { return platform::ProgramPath(kPageCaptureFile); }
 
 CaptureBitmapLayout CaptureLayout(int width, int height, int planes, int bitsPerPixel) {
   CaptureBitmapLayout layout = {};
@@ -32,5 +33,5 @@ bool ExportPageAsJpeg(platform::WindowHandle owner) {
   request.filter = filter.c_str();
   request.initialFolder = folder.c_str();
   if (!platform::ChooseFile(request, chosen, sizeof chosen) || proposed == chosen) return false;
-  return ConvertBitmapToJpeg(platform::ProgramPath(kPageCaptureFile).c_str(), chosen);
+  return ConvertBitmapToJpeg(PageCapturePath().c_str(), chosen);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/message_box.h"
 
@@ -12,6 +13,8 @@ inline constexpr int kPageCaptureTop = 250;
 inline constexpr int kPageCaptureWidth = 1040;
 inline constexpr int kPageCaptureHeight = 590;
 inline constexpr const char* kPageCaptureFile = "Private/Archive.bmp";
+// kPageCaptureFile in the program folder: where the painter captures and the export reads.
+std::string PageCapturePath();
 
 // The layout of the bitmap file a capture writes.
 struct CaptureBitmapLayout {

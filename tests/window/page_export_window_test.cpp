@@ -183,7 +183,7 @@ class PageExport : public ::testing::Test {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "PageCaptureTest";
     RegisterClassA(&windowClass);
-    g_windowCapture = platform::ProgramPath(kPageCaptureFile);
+    g_windowCapture = PageCapturePath();
     g_windowCaptured = false;
     HWND window = CreateWindowExA(0, "PageCaptureTest", "", WS_POPUP | WS_VISIBLE, 0, 0, kAreaWidth, kAreaHeight,
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
@@ -201,7 +201,7 @@ TEST_F(PageExport, WindowCaptureIsConvertedToAJpegThroughTheSaveDialog) {
   HDC screen = GetDC(nullptr);
   const int screenDepth = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
   ReleaseDC(nullptr, screen);
-  ExpectCaptureOfKnownPicture(platform::ProgramPath(kPageCaptureFile), screenDepth);
+  ExpectCaptureOfKnownPicture(PageCapturePath(), screenDepth);
 
   // The JPEG lands among the captures, where the ctest check decodes it with ImageMagick.
   const char* captures = std::getenv("VELLGRIN_CAPTURES");
@@ -216,13 +216,13 @@ TEST_F(PageExport, WindowCaptureIsConvertedToAJpegThroughTheSaveDialog) {
   EXPECT_EQ(bytes.substr(0, 2), "\xFF\xD8");
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\xFF\xD9");
 
-  // The proposed name left as it is writes nothing, not even a file named "*.jpeg".
+  // The proposed name left as it is writes nothing.
   const std::size_t dialogs = platform::test::FileDialogs().size();
   platform::test::QueueFileDialogAnswer(folder_.path() + "\\*.jpeg");
   EXPECT_FALSE(ExportPageAsJpeg(nullptr));
   EXPECT_EQ(platform::test::FileDialogs().size(), dialogs + 1);
   // Without the bitmap there is no file.
-  testsupport::DeleteFileIfAny(platform::ProgramPath(kPageCaptureFile));
+  testsupport::DeleteFileIfAny(PageCapturePath());
   platform::test::QueueFileDialogAnswer(folder_ / "nothing.jpeg");
   EXPECT_FALSE(ExportPageAsJpeg(nullptr));
   EXPECT_EQ(testsupport::ReadBytes(folder_ / "nothing.jpeg"), "<missing>");
