@@ -72,6 +72,7 @@ bool WriteScreenCaptureBitmap(HDC dc, const char* path) {
   header.biSize = sizeof header;
   header.biWidth = format.bmWidth;
   header.biHeight = format.bmHeight;  // bottom-up rows
+  // GetDIBits takes one plane of the rounded depth (the same as read, for every real format).
   header.biPlanes = 1;
   header.biBitCount = static_cast<WORD>(layout.depth);
   header.biCompression = BI_RGB;

@@ -1,7 +1,7 @@
 // The championship page's capture and JPEG export under Wine: a known picture captured from
 // a painting window and from memory canvases at 24 and 16 bits, read back byte by byte; the
 // FreeImage conversion through the save dialog (decoded outside the program by the ctest
-// check "wine.page_export_jpeg_decodes"); FreeImage linked into the English program only.
+// checks "wine.page_export*_jpeg_decodes"); FreeImage linked into the English program only.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -100,6 +100,12 @@ void ExpectCaptureOfKnownPicture(const std::string& path, int depth) {
   EXPECT_EQ(PixelOf(file, depth, kPageCaptureWidth - 51, kPageCaptureHeight - 51), RGB(255, 255, 255));
 }
 
+// A file among the captures, where the ctest check decodes JPEG files with ImageMagick.
+std::string CapturesPath(const char* name) {
+  const char* captures = std::getenv("VELLGRIN_CAPTURES");
+  return testsupport::HostPath(std::string(captures ? captures : "captures") + "/" + name);
+}
+
 // A memory canvas whose bitmap has the given depth.
 class DibCanvas {
  public:
@@ -142,6 +148,10 @@ TEST(PageCapture, MemoryCanvasesAt24And16BitsGiveTheirBitmapsByteForByte) {
     ASSERT_TRUE(WriteScreenCaptureBitmap(canvas.dc(), path.c_str()));
     ExpectCaptureOfKnownPicture(path, depth);
   }
+  // The 16-bit file, with its table of zeros, converts too (decoded by the ctest check).
+  const std::string jpeg = CapturesPath("page_export_16bits.jpeg");
+  testsupport::DeleteFileIfAny(jpeg);
+  EXPECT_TRUE(ConvertBitmapToJpegWithFreeImage((folder / "Archive16.bmp").c_str(), jpeg.c_str()));
   // A file that cannot be created is a failure.
   DibCanvas canvas(24);
   EXPECT_FALSE(WriteScreenCaptureBitmap(canvas.dc(), (folder / "missing/Archive.bmp").c_str()));
@@ -203,10 +213,7 @@ TEST_F(PageExport, WindowCaptureIsConvertedToAJpegThroughTheSaveDialog) {
   ReleaseDC(nullptr, screen);
   ExpectCaptureOfKnownPicture(PageCapturePath(), screenDepth);
 
-  // The JPEG lands among the captures, where the ctest check decodes it with ImageMagick.
-  const char* captures = std::getenv("VELLGRIN_CAPTURES");
-  ASSERT_NE(captures, nullptr);
-  const std::string jpeg = testsupport::HostPath(std::string(captures) + "/page_export.jpeg");
+  const std::string jpeg = CapturesPath("page_export.jpeg");
   testsupport::DeleteFileIfAny(jpeg);
   UseBitmapToJpegConverter(ConvertBitmapToJpegWithFreeImage);
   platform::test::QueueFileDialogAnswer(jpeg);
