@@ -228,4 +228,6 @@ enum class Text {
 #include "resources/championships_text_ids.inc"
   // Display settings, sound options and custom sounds dialogs
 #include "resources/settings_dialog_text_ids.inc"
+  // The championship page kept as a file
+#include "resources/page_export_text_ids.inc"
 };

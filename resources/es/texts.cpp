@@ -411,6 +411,7 @@ const char* SpanishText(Text id) {
 #include "resources/es/stage_classification_texts.inc"
 #include "resources/es/championships_texts.inc"
 #include "resources/es/settings_dialog_texts.inc"
+#include "resources/es/page_export_texts.inc"
   }
   return "";
 }

@@ -411,6 +411,7 @@ const char* FrenchText(Text id) {
 #include "resources/fr/stage_classification_texts.inc"
 #include "resources/fr/championships_texts.inc"
 #include "resources/fr/settings_dialog_texts.inc"
+#include "resources/fr/page_export_texts.inc"
   }
   return "";
 }
