@@ -1,6 +1,7 @@
 #include "race/dialog_table.h"
 
 #include "race/startup.h"
+#include "results/rally_classification_dialog.h"
 #include "results/stage_classification_dialog.h"
 #include "setup/database_dialogs.h"
 #include "setup/setup_dialogs.h"
@@ -15,7 +16,7 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", TrackDetailsDialogProc},
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc},
-    {"RALLYECLASSEMENTRALLYE", nullptr},
+    {"RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc},
 };
 
 }  // namespace

@@ -224,4 +224,6 @@ enum class Text {
 #include "resources/event_setup_text_ids.inc"
   // Stage classification and the classification pages
 #include "resources/stage_classification_text_ids.inc"
+  // Rally classification
+#include "resources/rally_classification_text_ids.inc"
 };

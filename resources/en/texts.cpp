@@ -409,6 +409,7 @@ const char* EnglishText(Text id) {
 #include "resources/en/driver_details_texts.inc"
 #include "resources/en/event_setup_texts.inc"
 #include "resources/en/stage_classification_texts.inc"
+#include "resources/en/rally_classification_texts.inc"
   }
   return "";
 }

@@ -409,6 +409,7 @@ const char* SpanishText(Text id) {
 #include "resources/es/driver_details_texts.inc"
 #include "resources/es/event_setup_texts.inc"
 #include "resources/es/stage_classification_texts.inc"
+#include "resources/es/rally_classification_texts.inc"
   }
   return "";
 }

@@ -409,6 +409,7 @@ const char* FrenchText(Text id) {
 #include "resources/fr/driver_details_texts.inc"
 #include "resources/fr/event_setup_texts.inc"
 #include "resources/fr/stage_classification_texts.inc"
+#include "resources/fr/rally_classification_texts.inc"
   }
   return "";
 }
