@@ -330,3 +330,35 @@ std::string FilterComboText(HWND dialog, int control) {
   GetDlgItemTextA(dialog, control, text, sizeof text);
   return text;
 }
+
+void ClassificationDialogParts::Dress(HWND dialog, int printButton, int publishButton, const char* publishPicturePath,
+                                      const std::vector<int>& fontControls) {
+  printPicture.Set(dialog, printButton, "images/impression.bmp");
+  publishPicture.Set(dialog, publishButton, publishPicturePath);
+  font = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+  for (int control : fontControls) SendDlgItemMessageA(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void ClassificationDialogParts::Release() {
+  printPicture.Release();
+  publishPicture.Release();
+  if (font) DeleteObject(font);
+  font = nullptr;
+}
+
+SCROLLINFO ClassificationScroll(HWND bar) {
+  SCROLLINFO scroll = {};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_ALL;
+  GetScrollInfo(bar, SB_CTL, &scroll);
+  return scroll;
+}
+
+void PaintClassificationInWindow(HWND dialog, const RECT& page, int first, const ClassificationPageContent& content) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(dialog, &paint);
+  const int saved = SaveDC(dc);
+  PaintClassificationScreenPage(dc, page, first, content);
+  RestoreDC(dc, saved);
+  EndPaint(dialog, &paint);
+}

@@ -12,6 +12,7 @@
 #include "race/penalty_record.h"
 #include "results/classification_page.h"
 #include "results/web_publishing.h"
+#include "setup/setup_dialog_win32.h"
 
 // What only a rally classification's page shows: its range, the stages left out beside the
 // title, and the lists of abandons and penalties after the rows.
@@ -73,3 +74,21 @@ bool ScrollClassificationPage(HWND bar, WPARAM wParam);
 // A filter combo's items, the first selected; its current text.
 void FillFilterCombo(HWND dialog, int control, const std::vector<std::string>& items);
 std::string FilterComboText(HWND dialog, int control);
+
+// What a classification dialog keeps from its opening to its end: the working folder to
+// restore, the pictures of its Print and Publish buttons, and its font (Arial 16).
+struct ClassificationDialogParts {
+  std::string openingFolder;
+  ButtonPicture printPicture;
+  ButtonPicture publishPicture;
+  HFONT font = nullptr;
+  // The buttons' pictures and the font given to the controls.
+  void Dress(HWND dialog, int printButton, int publishButton, const char* publishPicturePath,
+             const std::vector<int>& fontControls);
+  // On WM_DESTROY.
+  void Release();
+};
+// The page's bar as WM_PAINT reads it.
+SCROLLINFO ClassificationScroll(HWND bar);
+// Paints the page within the window's paint cycle, so only for WM_PAINT.
+void PaintClassificationInWindow(HWND dialog, const RECT& page, int first, const ClassificationPageContent& content);

@@ -6,9 +6,38 @@
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
+#include "platform/text_file.h"
 #include "race/event_file.h"
 #include "race/stage_timing.h"
 #include "race/time_format.h"
+
+void ReadClassifiedRally(platform::WindowHandle owner, platform::TextFile& file, int rally, TrackDetails* track,
+                         int* international, int stageStatuses[kMaxStages],
+                         ParticipantRecord participants[kMaxParticipants]) {
+  auto error = [owner](Text text) {
+    platform::ShowMessage(owner, Tr(text), Tr(Text::CaptionError), platform::kMbOk);
+  };
+  int first = 0;
+  if (FindTitledSection(file, kTrackKey, &first)) {
+    ReadTrackSection(file, first, track);
+    *international = StripInternationalPrefix(track) ? 1 : 0;
+  }
+  if (rally < 1 || rally > kMaxRallies) return;
+  if (FindTitledSection(file, kTreeviewFlagsKey, &first)) {
+    static TreeviewFlags flags;
+    ClearTreeviewFlags(flags);
+    ReadTreeviewFlagsSection(file, first, flags);
+    std::memcpy(stageStatuses, flags[rally - 1], sizeof flags[rally - 1]);
+  } else {
+    error(Text::TreeviewFlagsTitleNotFoundMain);
+  }
+  if (FindRallySectionOf(file, kParticipantsKey, rally, &first)) {
+    ReadParticipantsSection(file, first, participants);
+  } else {
+    error(Text::ClassificationParticipantsTitleNotFound);
+  }
+  if (FindRallySectionOf(file, kParticipantAgesKey, rally, &first)) ReadParticipantAgesSection(file, first, participants);
+}
 
 const PenaltyRecord* CarriedPenalty(int state, const PenaltyRecord penalties[kMaxPenalties], int penaltyCount) {
   const int p = state - kEntryFirstPenalty;

@@ -6,16 +6,28 @@
 #include <string>
 #include <vector>
 
+#include "platform/message_box.h"
 #include "race/classification.h"
 #include "race/event_records.h"
 #include "race/penalty_record.h"
 
 class SectionBody;
+namespace platform {
+class TextFile;
+}
 
 // The filter value meaning "every category", stored whatever the build's language.
 inline constexpr const char* kAllCategories = "Toutes";
 inline constexpr int kCarFilterSize = 50;
 inline constexpr int kAgeFilterSize = 26;
+
+// What every classification reads of its rally from the open event file: the track details
+// (without the international prefix, *international telling whether it was there), the
+// rally's tree-view flags and its participants with their ages, with a message for missing
+// flags or participants. Rally 0 (none of the event's) reads only the track details.
+void ReadClassifiedRally(platform::WindowHandle owner, platform::TextFile& file, int rally, TrackDetails* track,
+                         int* international, int stageStatuses[kMaxStages],
+                         ParticipantRecord participants[kMaxParticipants]);
 
 // The penalty a row's state carries (state - 4), or null when it carries none.
 const PenaltyRecord* CarriedPenalty(int state, const PenaltyRecord penalties[kMaxPenalties], int penaltyCount);

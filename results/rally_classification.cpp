@@ -41,28 +41,10 @@ void ReadOptions(platform::TextFile& file, RallyClassificationData* data) {
 }
 
 void ReadEventSections(platform::WindowHandle owner, platform::TextFile& file, RallyClassificationData* data) {
-  int first = 0;
-  if (FindTitledSection(file, kTrackKey, &first)) {
-    ReadTrackSection(file, first, &data->track);
-    data->international = StripInternationalPrefix(&data->track) ? 1 : 0;
-  }
+  ReadClassifiedRally(owner, file, data->rally, &data->track, &data->international, data->stageStatuses,
+                      data->participants);
   if (data->rally == 0) return;
-  if (FindTitledSection(file, kTreeviewFlagsKey, &first)) {
-    static TreeviewFlags flags;
-    ClearTreeviewFlags(flags);
-    ReadTreeviewFlagsSection(file, first, flags);
-    std::memcpy(data->stageStatuses, flags[data->rally - 1], sizeof data->stageStatuses);
-  } else {
-    ShowError(owner, Text::TreeviewFlagsTitleNotFoundMain);
-  }
-  if (FindRallySectionOf(file, kParticipantsKey, data->rally, &first)) {
-    ReadParticipantsSection(file, first, data->participants);
-  } else {
-    ShowError(owner, Text::ClassificationParticipantsTitleNotFound);
-  }
-  if (FindRallySectionOf(file, kParticipantAgesKey, data->rally, &first)) {
-    ReadParticipantAgesSection(file, first, data->participants);
-  }
+  int first = 0;
   // The event's own list replaces the database's only when the event says it keeps one.
   if (FindTitledSection(file, kPenaltiesKey, &first)) {
     static PenaltyRecord own[kMaxPenalties];

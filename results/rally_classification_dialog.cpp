@@ -30,7 +30,7 @@ constexpr ControlText kTexts[] = {
     {IDC_RALLY_CLASS_POWER_STAGE, Text::RallyClassificationPowerStageIncluded},
     {IDC_RALLY_CLASS_WORST_STAGE, Text::RallyClassificationWorstStageIncluded},
 };
-constexpr int kFontControls[] = {IDOK,
+const std::vector<int> kFontControls = {IDOK,
                                  IDCANCEL,
                                  IDC_RALLY_CLASS_CAR_FILTER,
                                  IDC_RALLY_CLASS_AGE_FILTER,
@@ -46,10 +46,7 @@ constexpr int kFontControls[] = {IDOK,
 
 RallyClassificationData data;
 WebPublishingState web;
-std::string openingFolder;
-ButtonPicture printPicture;
-ButtonPicture publishPicture;
-HFONT dialogFont = nullptr;
+ClassificationDialogParts parts;
 // The edits notify their changes while the opening and a correction fill them: those are
 // no operator's changes (recomputing then would lose the grouping order of equal totals).
 bool fillingEdits = false;
@@ -75,7 +72,7 @@ void WriteEdit(HWND dialog, int control, int value) {
 }
 
 void Open(HWND dialog) {
-  openingFolder = platform::CurrentFolder();
+  parts.openingFolder = platform::CurrentFolder();
   SetControlTexts(dialog, kTexts);
   FitClassificationPage(dialog, kRallyClassificationPage, IDC_RALLY_CLASS_SCROLL, {IDOK, IDCANCEL});
   LoadRallyClassification(dialog, &data);
@@ -96,17 +93,12 @@ void Open(HWND dialog) {
     DestroyWindow(GetDlgItem(dialog, IDC_RALLY_CLASS_WORST_STAGE));
   }
   SetUpScrollBar(dialog);
-  printPicture.Set(dialog, IDC_RALLY_CLASS_PRINT, "images/impression.bmp");
-  publishPicture.Set(dialog, IDC_RALLY_CLASS_PUBLISH, PublishButtonPicture(web));
-  dialogFont = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-  for (int control : kFontControls) {
-    SendDlgItemMessageA(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), TRUE);
-  }
+  parts.Dress(dialog, IDC_RALLY_CLASS_PRINT, IDC_RALLY_CLASS_PUBLISH, PublishButtonPicture(web), kFontControls);
   InvalidatePage(dialog);
 }
 
 void Close(HWND dialog) {
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
   EndDialog(dialog, 0);
 }
 
@@ -175,7 +167,7 @@ void Print(HWND dialog) {
                              data.logoPath, PageContent(data, &lists), {nullptr, nullptr});
     platform::ReleasePrinter(&printer);
   }
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
 }
 
 void Publish(HWND dialog) {
@@ -198,11 +190,11 @@ void Publish(HWND dialog) {
     const RallyArchiveNames names = RallyArchiveNamesOf(data.carFilter, data.ageFilter);
     PublishArchive(dialog, web, data.rally, data.rallyName, names.upload.c_str(), names.page.c_str());
   }
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
 }
 
 void Validate(HWND dialog) {
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
   char question[256];
   std::snprintf(question, sizeof question, Tr(Text::RallyClassificationConfirm), data.options.ssFrom,
                 data.options.ssTo);
@@ -244,14 +236,9 @@ bool Command(HWND dialog, int id, int notification) {
 }  // namespace
 
 void PaintRallyClassification(HWND dialog, RECT page, const SCROLLINFO& scroll, const RallyClassificationData& shown) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(dialog, &paint);
   const RallyPageLists lists = {shown.options.ssFrom, shown.options.ssTo, shown.abandonLines, shown.penaltyLines,
                                 shown.excludedText};
-  const int saved = SaveDC(dc);
-  PaintClassificationScreenPage(dc, page, scroll.nPos, PageContent(shown, &lists));
-  RestoreDC(dc, saved);
-  EndPaint(dialog, &paint);
+  PaintClassificationInWindow(dialog, page, scroll.nPos, PageContent(shown, &lists));
 }
 
 INT_PTR CALLBACK RallyClassificationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -266,10 +253,7 @@ INT_PTR CALLBACK RallyClassificationDialogProc(HWND dialog, UINT message, WPARAM
       Scroll(dialog, wParam);
       return FALSE;
     case WM_PAINT: {
-      SCROLLINFO scroll = {};
-      scroll.cbSize = sizeof scroll;
-      scroll.fMask = SIF_ALL;
-      GetScrollInfo(ScrollBar(dialog), SB_CTL, &scroll);
+      const SCROLLINFO scroll = ClassificationScroll(ScrollBar(dialog));
       PaintRallyClassification(dialog, kRallyClassificationPage, scroll, data);
       return FALSE;
     }
@@ -277,10 +261,7 @@ INT_PTR CALLBACK RallyClassificationDialogProc(HWND dialog, UINT message, WPARAM
       Close(dialog);
       return FALSE;
     case WM_DESTROY:
-      printPicture.Release();
-      publishPicture.Release();
-      if (dialogFont) DeleteObject(dialogFont);
-      dialogFont = nullptr;
+      parts.Release();
       return FALSE;
   }
   return FALSE;

@@ -42,28 +42,10 @@ void NormaliseTrackCondition(char (&condition)[kTrackConditionSize]) {
 
 void ReadRallySections(platform::WindowHandle owner, platform::TextFile& file, StageClassificationData* data,
                        int* fromDatabase) {
-  int first = 0;
-  if (FindTitledSection(file, kTrackKey, &first)) {
-    ReadTrackSection(file, first, &data->track);
-    data->international = StripInternationalPrefix(&data->track) ? 1 : 0;
-  }
+  ReadClassifiedRally(owner, file, data->rally, &data->track, &data->international, data->stageStatuses,
+                      data->participants);
   if (data->rally == 0) return;
-  if (FindTitledSection(file, kTreeviewFlagsKey, &first)) {
-    static TreeviewFlags flags;
-    ClearTreeviewFlags(flags);
-    ReadTreeviewFlagsSection(file, first, flags);
-    std::memcpy(data->stageStatuses, flags[data->rally - 1], sizeof data->stageStatuses);
-  } else {
-    ShowError(owner, Text::TreeviewFlagsTitleNotFoundMain);
-  }
-  if (FindRallySectionOf(file, kParticipantsKey, data->rally, &first)) {
-    ReadParticipantsSection(file, first, data->participants);
-  } else {
-    ShowError(owner, Text::ClassificationParticipantsTitleNotFound);
-  }
-  if (FindRallySectionOf(file, kParticipantAgesKey, data->rally, &first)) {
-    ReadParticipantAgesSection(file, first, data->participants);
-  }
+  int first = 0;
   if (FindTitledSection(file, kPenaltiesKey, &first)) ReadPenaltiesSection(file, first, data->penalties, fromDatabase);
   char title[kSectionTitleSize];
   FormatSectionTitle(title, kStageResultsKey, data->rally, data->stage);

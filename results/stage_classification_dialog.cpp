@@ -24,15 +24,12 @@ constexpr ControlText kTexts[] = {
     {IDC_STAGE_CLASS_CAR_LABEL, Text::StageClassificationCarCategories},
     {IDC_STAGE_CLASS_AGE_LABEL, Text::StageClassificationAgeCategories},
 };
-constexpr int kFontControls[] = {IDOK, IDC_STAGE_CLASS_CAR_FILTER, IDC_STAGE_CLASS_AGE_FILTER,
+const std::vector<int> kFontControls = {IDOK, IDC_STAGE_CLASS_CAR_FILTER, IDC_STAGE_CLASS_AGE_FILTER,
                                  IDC_STAGE_CLASS_ACCORDING, IDC_STAGE_CLASS_CAR_LABEL, IDC_STAGE_CLASS_AGE_LABEL};
 
 StageClassificationData data;
 WebPublishingState web;
-std::string openingFolder;
-ButtonPicture printPicture;
-ButtonPicture publishPicture;
-HFONT dialogFont = nullptr;
+ClassificationDialogParts parts;
 
 void ShowError(HWND dialog, Text text, Text caption = Text::CaptionError) {
   platform::ShowMessage(dialog, Tr(text), Tr(caption), platform::kMbOk | platform::kMbIconStop);
@@ -48,7 +45,7 @@ void SetUpScrollBar(HWND dialog) {
 }
 
 void Open(HWND dialog) {
-  openingFolder = platform::CurrentFolder();
+  parts.openingFolder = platform::CurrentFolder();
   SetControlTexts(dialog, kTexts);
   FitClassificationPage(dialog, kStageClassificationPage, IDC_STAGE_CLASS_SCROLL, {IDOK});
   LoadStageClassification(dialog, &data);
@@ -58,15 +55,12 @@ void Open(HWND dialog) {
   FillFilterCombo(dialog, IDC_STAGE_CLASS_CAR_FILTER, items.cars);
   FillFilterCombo(dialog, IDC_STAGE_CLASS_AGE_FILTER, items.ages);
   SetUpScrollBar(dialog);
-  printPicture.Set(dialog, IDC_STAGE_CLASS_PRINT, "images/impression.bmp");
-  publishPicture.Set(dialog, IDC_STAGE_CLASS_PUBLISH, PublishButtonPicture(web));
-  dialogFont = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-  for (int control : kFontControls) SendDlgItemMessageA(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), TRUE);
+  parts.Dress(dialog, IDC_STAGE_CLASS_PRINT, IDC_STAGE_CLASS_PUBLISH, PublishButtonPicture(web), kFontControls);
   InvalidatePage(dialog);
 }
 
 void Close(HWND dialog) {
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
   EndDialog(dialog, 0);
 }
 
@@ -90,7 +84,7 @@ void Print(HWND dialog) {
                              {data.trackCondition, data.comment});
     platform::ReleasePrinter(&printer);
   }
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
 }
 
 void Publish(HWND dialog) {
@@ -113,11 +107,11 @@ void Publish(HWND dialog) {
   } else {
     PublishArchive(dialog, web, data.rally, data.rallyName, StageArchiveName(data).c_str());
   }
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
 }
 
 void Validate(HWND dialog) {
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
   SavePowerStageClassification(dialog, data);
   Close(dialog);
 }
@@ -145,15 +139,10 @@ bool Command(HWND dialog, int id, int notification) {
 }  // namespace
 
 void PaintStageClassification(HWND dialog, RECT page, const SCROLLINFO& scroll, const StageClassificationData& shown) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(dialog, &paint);
   ClassificationPageContent content = {shown.rows, shown.rowCount, shown.penalties, shown.penaltyCount, shown.notes,
                                        shown.noteCount, &shown.track, shown.pageTitle,
                                        StageScreenTitle(shown.carFilter, shown.ageFilter), shown.international};
-  const int saved = SaveDC(dc);
-  PaintClassificationScreenPage(dc, page, scroll.nPos, content);
-  RestoreDC(dc, saved);
-  EndPaint(dialog, &paint);
+  PaintClassificationInWindow(dialog, page, scroll.nPos, content);
 }
 
 INT_PTR CALLBACK StageClassificationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -167,10 +156,7 @@ INT_PTR CALLBACK StageClassificationDialogProc(HWND dialog, UINT message, WPARAM
       Scroll(dialog, wParam);
       return FALSE;
     case WM_PAINT: {
-      SCROLLINFO scroll = {};
-      scroll.cbSize = sizeof scroll;
-      scroll.fMask = SIF_ALL;
-      GetScrollInfo(ScrollBar(dialog), SB_CTL, &scroll);
+      const SCROLLINFO scroll = ClassificationScroll(ScrollBar(dialog));
       PaintStageClassification(dialog, kStageClassificationPage, scroll, data);
       return FALSE;
     }
@@ -178,10 +164,7 @@ INT_PTR CALLBACK StageClassificationDialogProc(HWND dialog, UINT message, WPARAM
       Close(dialog);
       return FALSE;
     case WM_DESTROY:
-      printPicture.Release();
-      publishPicture.Release();
-      if (dialogFont) DeleteObject(dialogFont);
-      dialogFont = nullptr;
+      parts.Release();
       return FALSE;
   }
   return FALSE;

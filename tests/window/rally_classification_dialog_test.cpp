@@ -28,21 +28,10 @@
 namespace {
 
 using rallytest::StageRow;
+using testsupport::ComboItems;
 using testsupport::ControlText;
 using testsupport::ReadBytes;
 using testsupport::SendCommand;
-
-std::vector<std::string> Items(HWND dialog, int control) {
-  std::vector<std::string> items;
-  HWND combo = GetDlgItem(dialog, control);
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[64] = {};
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
-}
 
 int Maximum(HWND bar) {
   int minimum = -1, maximum = -1;
@@ -117,8 +106,8 @@ TEST_F(RallyClassificationDialog, OpensWithItsListsRangeAndOptionsAndRecomputesO
   char caption[128] = {};
   GetWindowTextA(dialog, caption, sizeof caption);
   EXPECT_STREQ(caption, "Classification of the rally");
-  EXPECT_EQ(Items(dialog, IDC_RALLY_CLASS_CAR_FILTER), (std::vector<std::string>{"All", "Buggy", "Truck"}));
-  EXPECT_EQ(Items(dialog, IDC_RALLY_CLASS_AGE_FILTER), (std::vector<std::string>{"All", "S(Senior)", "J(Junior)"}));
+  EXPECT_EQ(ComboItems(dialog, IDC_RALLY_CLASS_CAR_FILTER), (std::vector<std::string>{"All", "Buggy", "Truck"}));
+  EXPECT_EQ(ComboItems(dialog, IDC_RALLY_CLASS_AGE_FILTER), (std::vector<std::string>{"All", "S(Senior)", "J(Junior)"}));
   EXPECT_EQ(ControlText(dialog, IDC_RALLY_CLASS_FROM), "1");
   EXPECT_EQ(ControlText(dialog, IDC_RALLY_CLASS_TO), "2");
   EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_RALLY_CLASS_POWER_STAGE), BST_UNCHECKED);
@@ -211,7 +200,6 @@ TEST_F(RallyClassificationDialog, ValidateAsksFirstAndSavesEveryDriverOnOk) {
 }
 
 TEST_F(RallyClassificationDialog, FrenchAndSpanishHaveNoOptionBoxes) {
-  WriteTwoStages(20);
   const struct {
     const BuildProfile* profile;
     const char* capture;
@@ -219,12 +207,13 @@ TEST_F(RallyClassificationDialog, FrenchAndSpanishHaveNoOptionBoxes) {
                 {&kFrenchBuild, "rally_classification_fr"},
                 {&kSpanishBuild, "rally_classification_es"}};
   for (const auto& build : builds) {
+    WriteTwoStages(20);
     SetActiveProfile(*build.profile);
     Open();
     const bool options = build.profile == &kEnglishBuild;
     EXPECT_EQ(GetDlgItem(dialog, IDC_RALLY_CLASS_POWER_STAGE) != nullptr, options) << build.capture;
     EXPECT_EQ(GetDlgItem(dialog, IDC_RALLY_CLASS_WORST_STAGE) != nullptr, options) << build.capture;
-    EXPECT_EQ(Items(dialog, IDC_RALLY_CLASS_CAR_FILTER)[0], Tr(Text::ClassificationAllCategories));
+    EXPECT_EQ(ComboItems(dialog, IDC_RALLY_CLASS_CAR_FILTER)[0], Tr(Text::ClassificationAllCategories));
     SendMessageA(dialog, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(Bar()));
     testsupport::PumpMessages();
     testsupport::CaptureWindow(dialog, build.capture);

@@ -18,6 +18,7 @@
 #include "platform/shell.h"
 #include "platform/test_hooks.h"
 #include "race/event_file.h"
+#include "race/penalty_database.h"
 #include "race/settings_files.h"
 #include "results/rally_classification_dialog.h"
 #include "results/rally_classification_ids.h"
@@ -45,6 +46,7 @@ class RallyClassificationPublish : public ::testing::Test {
     server.WriteServerFile(platform::CurrentFolder());
     server.MakeFolder("public_html/VellgrinRally/Cup/Demo");
     testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\n\t\r\n");
+    testsupport::WriteBytes(kPenaltiesDatabaseFile, "1\t600\tA\tAbandon\t.\t\r\n");
     testsupport::WriteBytes("WebResults/CoordonneesWeb.txt", "1\t1\t\r\nDemo\r\nCup\r\nlinks\r\n");
     rallytest::RallyEvent event;
     event.drivers = 3;

@@ -26,21 +26,10 @@
 
 namespace {
 
+using testsupport::ComboItems;
 using testsupport::ControlText;
 using testsupport::ReadBytes;
 using testsupport::SendCommand;
-
-std::vector<std::string> ComboItems(HWND dialog, int control) {
-  std::vector<std::string> items;
-  HWND combo = GetDlgItem(dialog, control);
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[64] = {};
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
-}
 
 int PowerStageTitles() {
   std::string file = ReadBytes(kRallyFilePath);
