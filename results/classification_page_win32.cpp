@@ -84,6 +84,13 @@ void RowLine(HDC dc, int left, int y, const Columns& c, const ClassificationPage
 void RallyListLine(HDC dc, int headingX, int entryX, int y, const ClassificationPageContent& content,
                    const PageLine& line) {
   const RallyPageLists& lists = *content.rally;
+  // A heading longer in some language pushes the entries of both lists right, together.
+  for (const std::string& heading :
+       {RallyAbandonHeading(lists.ssFrom, lists.ssTo), RallyPenaltyHeading(lists.ssFrom, lists.ssTo)}) {
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, heading.c_str(), static_cast<int>(heading.size()), &size);
+    if (headingX + size.cx + 8 > entryX) entryX = headingX + size.cx + 8;
+  }
   const bool abandon = line.kind == PageLineKind::Abandon;
   if (line.index == 0) {
     PageText(dc, headingX, y, Align::Left,
@@ -361,4 +368,60 @@ void PaintClassificationInWindow(HWND dialog, const RECT& page, int first, const
   PaintClassificationScreenPage(dc, page, first, content);
   RestoreDC(dc, saved);
   EndPaint(dialog, &paint);
+}
+
+namespace {
+
+RECT ChildRect(HWND dialog, HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// The left edge of the nearest control right of r on its line, and the top of the nearest
+// below it in its columns.
+void FreeSpace(HWND dialog, HWND self, const RECT& r, int* right, int* bottom) {
+  RECT client;
+  GetClientRect(dialog, &client);
+  *right = client.right;
+  *bottom = client.bottom;
+  for (HWND other = GetWindow(dialog, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+    if (other == self || !(GetWindowLongPtrA(other, GWL_STYLE) & WS_VISIBLE)) continue;
+    const RECT o = ChildRect(dialog, other);
+    const bool sameLine = o.top < r.bottom && o.bottom > r.top;
+    if (sameLine && o.left >= r.right - 1 && o.left < *right) *right = o.left;
+    const bool sameColumns = o.left < *right && o.right > r.left;
+    if (!sameLine && sameColumns && o.top >= r.bottom - 1 && o.top < *bottom) *bottom = o.top;
+  }
+}
+
+}  // namespace
+
+void FitLabelsToText(HWND dialog, const std::vector<int>& labels) {
+  for (int id : labels) {
+    HWND label = GetDlgItem(dialog, id);
+    if (!label) continue;
+    char text[256] = {};
+    const int length = GetWindowTextA(label, text, sizeof text);
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, length, &size);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    const bool box = (GetWindowLongPtrA(label, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX &&
+                     SendMessageA(label, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON;
+    const int wanted = size.cx + (box ? GetSystemMetrics(SM_CXMENUCHECK) + 8 : 2);
+    RECT r = ChildRect(dialog, label);
+    if (r.right - r.left >= wanted) continue;
+    int right = 0, bottom = 0;
+    FreeSpace(dialog, label, r, &right, &bottom);
+    const int width = wanted < right - r.left - 2 ? wanted : right - r.left - 2;
+    int height = r.bottom - r.top;
+    if (!box && width < wanted && r.top + 2 * (size.cy + 1) <= bottom) height = 2 * (size.cy + 1);
+    if (width > r.right - r.left || height > r.bottom - r.top) {
+      MoveWindow(label, r.left, r.top, width > r.right - r.left ? width : r.right - r.left, height, TRUE);
+    }
+  }
 }
