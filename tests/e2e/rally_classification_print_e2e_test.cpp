@@ -19,6 +19,7 @@
 #include "results/rally_classification_ids.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/results/rally_event.h"
+#include "tests/support/classification_folder.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/pdf_printer.h"
 
@@ -33,15 +34,7 @@ TEST(RallyClassificationOnPaper, ThirtyDriversFillAPageAndTheListsGoOnTheNext) {
   ASSERT_EQ(printer.TakePrinted().problem, "");
   storagetest::WorkingFolder folder;
   platform::test::InterceptShell();
-  platform::test::SetProgramFolder(platform::CurrentFolder());
-  platform::CreateFolder("images");
-  platform::CreateFolder("WebResults");
-  for (const char* picture : {"images/impression.bmp", "images/wifiRouge.bmp", "images/trophee.bmp"}) {
-    std::string from = testsupport::HostPath(std::string(VELLGRIN_PROGRAM_ASSETS) + "/" + picture);
-    platform::CopyFileTo(from.c_str(), picture);
-  }
-  testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\nimages/trophee.bmp\t\r\n");
-  testsupport::WriteBytes("WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
+  testsupport::PrepareClassificationFolder();
   // 30 drivers over two stages: every fourth abandons SS1 (7), every fifth starts SS2 late
   // (6): 30 + 7 + 6 + 2 = 45 lines on two pages.
   rallytest::RallyEvent event;

@@ -18,6 +18,7 @@
 #include "results/stage_classification_ids.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/results/stage_event.h"
+#include "tests/support/classification_folder.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/pdf_printer.h"
 
@@ -38,15 +39,7 @@ TEST(StageClassificationOnPaper, TwentySixDriversGiveTwoPagesTheCommentAloneOnTh
   ASSERT_EQ(printer.TakePrinted().problem, "");
   storagetest::WorkingFolder folder;
   platform::test::InterceptShell();
-  platform::test::SetProgramFolder(platform::CurrentFolder());
-  platform::CreateFolder("images");
-  platform::CreateFolder("WebResults");
-  for (const char* picture : {"images/impression.bmp", "images/wifiRouge.bmp", "images/trophee.bmp"}) {
-    std::string from = testsupport::HostPath(std::string(VELLGRIN_PROGRAM_ASSETS) + "/" + picture);
-    platform::CopyFileTo(from.c_str(), picture);
-  }
-  testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\nimages/trophee.bmp\t\r\n");
-  testsupport::WriteBytes("WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
+  testsupport::PrepareClassificationFolder();
   ASSERT_TRUE(WriteFreshEvent(nullptr, "Spring rally"));
   stagetest::StageEvent event;
   event.drivers = 26;

@@ -22,6 +22,7 @@
 #include "tests/race/storage_test_support.h"
 #include "tests/results/rally_event.h"
 #include "tests/support/capture.h"
+#include "tests/support/classification_folder.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
 
@@ -61,18 +62,8 @@ class RallyClassificationDialog : public ::testing::Test {
   void SetUp() override {
     platform::test::ClearMessages();
     platform::test::InterceptShell();
-    platform::test::SetProgramFolder(platform::CurrentFolder());
-    platform::CreateFolder("images");
-    platform::CreateFolder("WebResults");
-    for (const char* picture : {"images/impression.bmp", "images/wifiRouge.bmp", "images/wifiVert.bmp",
-                                "images/trophee.bmp", "paysDrapeaux/FRA.bmp", "paysDrapeaux/ITA.bmp"}) {
-      std::string from = testsupport::HostPath(std::string(VELLGRIN_PROGRAM_ASSETS) + "/" + picture);
-      platform::CopyFileTo(from.c_str(), picture);
-    }
-    testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\nimages/trophee.bmp\t\r\n");
+    testsupport::PrepareClassificationFolder();
     testsupport::WriteBytes(kPenaltiesDatabaseFile, "1\t600\tA\tAbandon\t.\t\r\n");
-    // Nobody listens there: the login probe fails at once and the dialog opens unconnected.
-    testsupport::WriteBytes("WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
   }
   void TearDown() override {
     if (dialog) DestroyWindow(dialog);

@@ -21,6 +21,7 @@
 #include "tests/race/storage_test_support.h"
 #include "tests/results/stage_event.h"
 #include "tests/support/capture.h"
+#include "tests/support/classification_folder.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
 
@@ -45,17 +46,7 @@ class StageClassificationDialog : public ::testing::Test {
   void SetUp() override {
     platform::test::ClearMessages();
     platform::test::InterceptShell();
-    platform::test::SetProgramFolder(platform::CurrentFolder());
-    platform::CreateFolder("images");
-    platform::CreateFolder("WebResults");
-    for (const char* picture : {"images/impression.bmp", "images/wifiRouge.bmp", "images/wifiVert.bmp",
-                                "images/trophee.bmp", "paysDrapeaux/FRA.bmp", "paysDrapeaux/ITA.bmp"}) {
-      std::string from = testsupport::HostPath(std::string(VELLGRIN_PROGRAM_ASSETS) + "/" + picture);
-      platform::CopyFileTo(from.c_str(), picture);
-    }
-    testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\nimages/trophee.bmp\t\r\n");
-    // Nobody listens there: the login probe fails at once and the dialog opens unconnected.
-    testsupport::WriteBytes("WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
+    testsupport::PrepareClassificationFolder();
     ASSERT_TRUE(WriteFreshEvent(nullptr, "Spring rally"));
   }
   void TearDown() override {
