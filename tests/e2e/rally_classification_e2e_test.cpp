@@ -74,9 +74,9 @@ TEST_F(RallyClassificationE2E, TwoStagesInDifferentStartOrdersAreTotalledAndSave
   // Nobody listens there: the classification's login probe fails at once.
   testsupport::WriteBytes(folder / "WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
 
-  // SS1 in the order Albert, Bruno, Costa: 9, 7 and 8 s.
-  TimeStage(1, {0, 1, 2}, {9000, 7000, 8000});
-  // SS2 in the order Costa, Albert, Bruno: Albert 5 s, Bruno 9 s, Costa 4 s.
+  // SS1 in the order Albert, Bruno, Costa: 5, 3 and 4 s.
+  TimeStage(1, {0, 1, 2}, {5000, 3000, 4000});
+  // SS2 in the order Costa, Albert, Bruno: Albert 2.6 s, Bruno 5 s, Costa 2.5 s.
   SectionBody order;
   static char names[kMaxParticipants][kDriverNameSize];
   const int second[] = {2, 0, 1};
@@ -85,7 +85,7 @@ TEST_F(RallyClassificationE2E, TwoStagesInDifferentStartOrdersAreTotalledAndSave
   char title[kSectionTitleSize];
   FormatSectionTitle(title, kStartOrderKey, 1);
   ASSERT_TRUE(stagetest::WriteSection(title, kStartOrderReserve, order));
-  TimeStage(2, {2, 0, 1}, {5000, 9000, 4000});
+  TimeStage(2, {2, 0, 1}, {2600, 5000, 2500});
   ASSERT_STREQ(Main().entries[0].name, "COSTA Ana") << "SS2 ran in its own start order";
 
   SelectItem(10000);
@@ -101,7 +101,7 @@ TEST_F(RallyClassificationE2E, TwoStagesInDifferentStartOrdersAreTotalledAndSave
   ASSERT_EQ(platform::test::Messages().size(), 1u) << "only the confirmation";
   EXPECT_EQ(platform::test::Messages()[0].text, "The rally classification will be saved for SS1 to SS2.\nPlease confirm.");
 
-  // Costa 12 s, Albert 14 s, Bruno 16 s.
+  // Costa 6.5 s, Albert 7.6 s, Bruno 8 s.
   const std::string file = testsupport::ReadBytes(kRallyFilePath);
   const std::string saved = "\r\nCourseRallye1ClassementRallye3\t\r\n0\t\r\n";
   const std::size_t at = file.find(saved);
