@@ -49,11 +49,12 @@ class RallyClassificationPublish : public ::testing::Test {
     testsupport::WriteBytes(kPenaltiesDatabaseFile, "1\t600\tA\tAbandon\t.\t\r\n");
     testsupport::WriteBytes("WebResults/CoordonneesWeb.txt", "1\t1\t\r\nDemo\r\nCup\r\nlinks\r\n");
     rallytest::RallyEvent event;
-    event.drivers = 3;
+    event.drivers = 4;
     event.stages = 1;
     event.rallyName = "Spring rally 1/2";
     ASSERT_TRUE(rallytest::WriteRallyEvent(event));
-    ASSERT_TRUE(rallytest::WriteStage(1, {{1, 61000, 3}, {2, 62000, 5}, {3, 60000, 3}}, 3));
+    // Drivers 3 (Buggy, J) and 4 (Truck, S) tie: grouped by car then age, 4 comes first.
+    ASSERT_TRUE(rallytest::WriteStage(1, {{1, 61000, 3}, {2, 62000, 5}, {3, 60000, 3}, {4, 60000, 3}}, 4));
   }
   void TearDown() override {
     if (site.joinable()) site.join();
@@ -79,7 +80,7 @@ class RallyClassificationPublish : public ::testing::Test {
 
 TEST_F(RallyClassificationPublish, TheJuniorClassificationIsAnnouncedByItsNameAndUploadedByItsCode) {
   platform::test::OnShellOpen([this](const std::string& url) {
-    if (url.find("/AdditionArchive.php?") == std::string::npos) return;
+    if (url.find("/AdditionArchive.php?") == std::string::npos || site.joinable()) return;
     site = std::thread([this] {
       std::this_thread::sleep_for(std::chrono::milliseconds(1200));
       server.MakeFolder(kRallyFolder);
@@ -87,6 +88,14 @@ TEST_F(RallyClassificationPublish, TheJuniorClassificationIsAnnouncedByItsNameAn
   });
   Open();
   ASSERT_TRUE(Seen().empty()) << Seen()[0];
+  // As opened: the edits filled by the opening recomputed nothing, so the tie keeps the
+  // grouping order.
+  testsupport::SendCommand(dialog, IDC_RALLY_CLASS_PUBLISH);
+  const std::string all =
+      testsupport::ReadBytes(server.Path(std::string(kRallyFolder) + "/Classement-zToutes-zToutes.txt"));
+  ASSERT_NE(all.find("\n24\tDriver 04\t"), std::string::npos) << all;
+  EXPECT_LT(all.find("\n24\tDriver 04\t"), all.find("\n23\tDriver 03\t"));
+  platform::test::ClearOpenedTargets();
   SendDlgItemMessageA(dialog, IDC_RALLY_CLASS_AGE_FILTER, CB_SETCURSEL, 2, 0);
   testsupport::SendCommand(dialog, IDC_RALLY_CLASS_AGE_FILTER, CBN_SELCHANGE);
   testsupport::SendCommand(dialog, IDC_RALLY_CLASS_PUBLISH);
@@ -103,7 +112,7 @@ TEST_F(RallyClassificationPublish, TheJuniorClassificationIsAnnouncedByItsNameAn
   EXPECT_TRUE(IsWindowVisible(dialog)) << "publishing leaves the dialog open";
 
   // A folder in the archive's place: nothing announced, nothing uploaded (not even the
-  // archive just published, under this classification's name).
+  // Junior archive just written, under the name of every category).
   if (site.joinable()) site.join();
   platform::test::ClearMessages();
   platform::test::ClearOpenedTargets();
@@ -114,8 +123,8 @@ TEST_F(RallyClassificationPublish, TheJuniorClassificationIsAnnouncedByItsNameAn
   testsupport::SendCommand(dialog, IDC_RALLY_CLASS_PUBLISH);
   EXPECT_EQ(Seen(), std::vector<std::string>{"Error: Error : Archive source file not found"});
   EXPECT_TRUE(platform::test::OpenedTargets().empty());
-  EXPECT_EQ(testsupport::ReadBytes(server.Path(std::string(kRallyFolder) + "/Classement-zToutes-zToutes.txt")),
-            "<missing>");
+  EXPECT_EQ(testsupport::ReadBytes(server.Path(std::string(kRallyFolder) + "/Classement-zToutes-zToutes.txt")), all)
+      << "the first upload stays as it was";
 }
 
 TEST_F(RallyClassificationPublish, NotConnectedOrNotActivatedPublishesNothing) {
