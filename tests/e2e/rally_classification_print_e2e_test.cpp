@@ -25,7 +25,6 @@
 
 namespace {
 
-using testsupport::DefaultPrinterDC;
 using testsupport::PrintedDocument;
 
 TEST(RallyClassificationOnPaper, ThirtyDriversFillAPageAndTheListsGoOnTheNext) {
@@ -49,19 +48,9 @@ TEST(RallyClassificationOnPaper, ThirtyDriversFillAPageAndTheListsGoOnTheNext) {
   ASSERT_TRUE(rallytest::WriteStage(1, first, 30));
   ASSERT_TRUE(rallytest::WriteStage(2, second, 30));
 
-  HWND dialog = testsupport::OpenDialogOnTop("RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc);
-  ASSERT_NE(dialog, nullptr);
-  DefaultPrinterDC pdf;
-  ASSERT_NE(pdf.get(), nullptr);
-  platform::test::InterceptPrintDialog(pdf.get());
-  const std::string working = platform::CurrentFolder();
-  testsupport::SendCommand(dialog, IDC_RALLY_CLASS_PRINT);
-  EXPECT_TRUE(IsWindowVisible(dialog));
-  EXPECT_EQ(platform::CurrentFolder(), working);
-  PrintedDocument document = printer.TakePrinted("rally_classification_print_page1", 1);
-  DestroyWindow(dialog);
-  platform::test::StopInterceptingPrintDialog();
-  platform::test::StopInterceptingShell();
+  PrintedDocument document =
+      testsupport::PrintFromClassificationDialog(printer, "RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc,
+                                                 IDC_RALLY_CLASS_PRINT, "rally_classification_print_page1");
 
   ASSERT_TRUE(document.printed) << document.problem;
   EXPECT_EQ(document.pages, 2);

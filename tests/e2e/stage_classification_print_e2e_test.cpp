@@ -24,7 +24,6 @@
 
 namespace {
 
-using testsupport::DefaultPrinterDC;
 using testsupport::PrintedDocument;
 
 std::string DriverName(int i) {
@@ -46,19 +45,9 @@ TEST(StageClassificationOnPaper, TwentySixDriversGiveTwoPagesTheCommentAloneOnTh
   event.abandonDriver = 0;
   ASSERT_TRUE(stagetest::WriteStageEvent(event));
 
-  HWND dialog = testsupport::OpenDialogOnTop("RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc);
-  ASSERT_NE(dialog, nullptr);
-  DefaultPrinterDC pdf;
-  ASSERT_NE(pdf.get(), nullptr);
-  platform::test::InterceptPrintDialog(pdf.get());
-  const std::string working = platform::CurrentFolder();
-  testsupport::SendCommand(dialog, IDC_STAGE_CLASS_PRINT);
-  EXPECT_TRUE(IsWindowVisible(dialog));
-  EXPECT_EQ(platform::CurrentFolder(), working);
-  PrintedDocument document = printer.TakePrinted("stage_classification_print_page1", 1);
-  DestroyWindow(dialog);
-  platform::test::StopInterceptingPrintDialog();
-  platform::test::StopInterceptingShell();
+  PrintedDocument document =
+      testsupport::PrintFromClassificationDialog(printer, "RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc,
+                                                 IDC_STAGE_CLASS_PRINT, "stage_classification_print_page1");
 
   ASSERT_TRUE(document.printed) << document.problem;
   EXPECT_EQ(document.pages, 2);

@@ -83,14 +83,7 @@ inline bool WriteRallyEvent(const RallyEvent& event) {
   SectionBody participantsBody, ages, track;
   AddParticipantsBody(participantsBody, participants);
   AddParticipantAgesBody(ages, participants);
-  TrackDetails details = {};
-  platform::CopyBounded(details.eventName, event.eventName);
-  platform::CopyBounded(details.hostingClub, "Lake Club");
-  platform::CopyBounded(details.championship, "Regional Cup");
-  platform::CopyBounded(details.raceDirector, "Paul Roy");
-  platform::CopyBounded(details.location, "Ridgeway");
-  platform::CopyBounded(details.date, "12/05/2026");
-  AddTrackBody(track, details);
+  AddTrackBody(track, stagetest::TestTrack(event.eventName));
   static TreeviewFlags flags;
   ClearTreeviewFlags(flags);
   for (int s = 0; s < event.stages && s < kMaxStages; ++s) {
