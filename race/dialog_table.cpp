@@ -2,6 +2,7 @@
 
 #include "race/startup.h"
 #include "results/championship_dialogs.h"
+#include "results/rally_classification_dialog.h"
 #include "results/stage_classification_dialog.h"
 #include "setup/database_dialogs.h"
 #include "setup/settings_dialogs.h"
@@ -17,7 +18,7 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", TrackDetailsDialogProc},
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc},
-    {"RALLYECLASSEMENTRALLYE", nullptr},
+    {"RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc},
     {"CHAMPIONNATSPONSORS", SponsorsDialogProc},     {"CHAMPIONNATCLASSEMENT", nullptr},
 };
 

@@ -230,4 +230,6 @@ enum class Text {
 #include "resources/settings_dialog_text_ids.inc"
   // The championship page kept as a file
 #include "resources/page_export_text_ids.inc"
+  // Rally classification
+#include "resources/rally_classification_text_ids.inc"
 };
