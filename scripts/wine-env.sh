@@ -4,7 +4,18 @@
 # and defines vellgrin_wine_ready and vellgrin_convert_captures.
 
 VELLGRIN_ROOT=${VELLGRIN_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX=${VELLGRIN_WINEPREFIX:-$VELLGRIN_ROOT/build/wine}
+# Window tests run on one of two desktops so that two can run at once (tests/desktops.json):
+# ctest names the one it gave the test. Desktop "b" has its own prefix (its own wineserver,
+# so focus and windows never meet) and its own display, 100 above the test display.
+case "${CTEST_RESOURCE_GROUP_0_DESKTOPS:-}" in
+  id:b,*) VELLGRIN_DESKTOP=b ;;
+  *) VELLGRIN_DESKTOP=a ;;
+esac
+if [ "$VELLGRIN_DESKTOP" = b ]; then
+  export WINEPREFIX=${VELLGRIN_WINEPREFIX:-$VELLGRIN_ROOT/build/wine-b}
+else
+  export WINEPREFIX=${VELLGRIN_WINEPREFIX:-$VELLGRIN_ROOT/build/wine}
+fi
 export WINEDEBUG=${VELLGRIN_WINEDEBUG:--all}
 # No Mono or Gecko installer prompts.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -14,6 +25,9 @@ export WINELOADER=$VELLGRIN_WINE
 # Tests run on their own virtual X display, so nothing appears on the user's screen and the
 # same screen is there in CI.
 VELLGRIN_TEST_DISPLAY=${VELLGRIN_TEST_DISPLAY:-:97}
+if [ "$VELLGRIN_DESKTOP" = b ]; then
+  VELLGRIN_TEST_DISPLAY=:$(( ${VELLGRIN_TEST_DISPLAY#:} + 100 ))
+fi
 # The size of the Wine virtual desktop: layouts computed from the screen size are then the
 # same on every machine.
 VELLGRIN_DESKTOP_SIZE=${VELLGRIN_DESKTOP_SIZE:-1600x900}
@@ -65,7 +79,7 @@ vellgrin_prepare_prefix() {
 # Display, prefix and a persistent wineserver, so each test program does not pay Wine's
 # start-up. Uses the test display unless VELLGRIN_USE_DISPLAY=1 and DISPLAY is set.
 vellgrin_wine_ready() {
-  vellgrin__lock wine
+  vellgrin__lock "wine-$VELLGRIN_DESKTOP"
   if [ "${VELLGRIN_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
     vellgrin_start_xvfb "$VELLGRIN_TEST_DISPLAY" || { vellgrin__unlock; return 1; }
     export DISPLAY=$VELLGRIN_TEST_DISPLAY
@@ -77,13 +91,18 @@ vellgrin_wine_ready() {
   vellgrin__unlock
 }
 
-# Stops the wineserver of the prefix and the test display.
+# Stops the wineservers of the prefixes and the test displays of both desktops.
 vellgrin_wine_stop() {
-  wineserver -k 2>/dev/null || true
-  local number=${VELLGRIN_TEST_DISPLAY#:}
-  if [ -e "/tmp/.X$number-lock" ]; then
-    kill "$(tr -d ' ' < "/tmp/.X$number-lock")" 2>/dev/null || true
-  fi
+  local number=${VELLGRIN_TEST_DISPLAY#:} prefix
+  [ "$VELLGRIN_DESKTOP" = b ] && number=$(( number - 100 ))
+  for prefix in "$VELLGRIN_ROOT/build/wine" "$VELLGRIN_ROOT/build/wine-b"; do
+    [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  done
+  for number in "$number" "$(( number + 100 ))"; do
+    if [ -e "/tmp/.X$number-lock" ]; then
+      kill "$(tr -d ' ' < "/tmp/.X$number-lock")" 2>/dev/null || true
+    fi
+  done
 }
 
 # Turns the bitmaps that tests captured into PNG files.
