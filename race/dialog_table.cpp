@@ -1,6 +1,7 @@
 #include "race/dialog_table.h"
 
 #include "race/startup.h"
+#include "results/internet_dialog.h"
 #include "results/stage_classification_dialog.h"
 #include "setup/database_dialogs.h"
 #include "setup/setup_dialogs.h"
@@ -12,11 +13,13 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"BASEAGES", AgeCategoriesDialogProc},            {"BASEPILOTES", DriversDialogProc},        {"BASECHAMPIONNATS", ChampionshipsDialogProc},
     {"BASETRANSPONDEURS", TransponderSetsDialogProc},   {"BASEFREQUENCES", FrequenciesDialogProc},     {"PENALITES", PenaltiesDialogProc},
     {"CHAMPIONNATSGESTION", nullptr}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
-    {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", TrackDetailsDialogProc},
+    {"INTERFACE", InterfaceDialogProc},           {"INTERNET", InternetDialogProc},           {"RALLYEPISTE", TrackDetailsDialogProc},
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc},
     {"RALLYECLASSEMENTRALLYE", nullptr},
 };
+
+DLGPROC translationEditor = nullptr;
 
 }  // namespace
 
@@ -31,4 +34,12 @@ bool OpenProgramDialog(HWND owner, ProgramDialog dialog) {
 
 void OpenDriverPenaltyDialog(HWND owner, StageEntry* entry) {
   DialogBoxParamA(ProgramInstance(), "PENALITESBIS", owner, DriverPenaltyDialogProc, reinterpret_cast<LPARAM>(entry));
+}
+
+void RegisterTranslationEditor(DLGPROC procedure) { translationEditor = procedure; }
+
+bool OpenTranslationEditor(HWND owner) {
+  if (!translationEditor) return false;
+  DialogBoxParamA(ProgramInstance(), "TRADUCTION", owner, translationEditor, 0);
+  return true;
 }

@@ -224,4 +224,8 @@ enum class Text {
 #include "resources/event_setup_text_ids.inc"
   // Stage classification and the classification pages
 #include "resources/stage_classification_text_ids.inc"
+  // Internet dialog
+#include "resources/internet_dialog_text_ids.inc"
+  // Translation editor
+#include "resources/translation_text_ids.inc"
 };

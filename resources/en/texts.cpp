@@ -409,6 +409,8 @@ const char* EnglishText(Text id) {
 #include "resources/en/driver_details_texts.inc"
 #include "resources/en/event_setup_texts.inc"
 #include "resources/en/stage_classification_texts.inc"
+#include "resources/en/internet_dialog_texts.inc"
+#include "resources/en/translation_texts.inc"
   }
   return "";
 }

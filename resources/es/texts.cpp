@@ -409,6 +409,8 @@ const char* SpanishText(Text id) {
 #include "resources/es/driver_details_texts.inc"
 #include "resources/es/event_setup_texts.inc"
 #include "resources/es/stage_classification_texts.inc"
+#include "resources/es/internet_dialog_texts.inc"
+#include "resources/es/translation_texts.inc"
   }
   return "";
 }

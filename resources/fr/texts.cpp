@@ -409,6 +409,8 @@ const char* FrenchText(Text id) {
 #include "resources/fr/driver_details_texts.inc"
 #include "resources/fr/event_setup_texts.inc"
 #include "resources/fr/stage_classification_texts.inc"
+#include "resources/fr/internet_dialog_texts.inc"
+#include "resources/fr/translation_texts.inc"
   }
   return "";
 }
