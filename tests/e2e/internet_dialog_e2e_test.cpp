@@ -24,6 +24,7 @@
 #include "tests/support/capture.h"
 #include "tests/support/decoder_simulator_process.h"
 #include "tests/support/dialog_driving.h"
+#include "tests/support/internet_dialog_driving.h"
 #include "tests/support/race_e2e.h"
 
 namespace {
@@ -96,19 +97,9 @@ TEST_F(InternetDialogE2E, ActivatingDuringATimedStageKeepsEveryTickGapUnder50Ms)
   ASSERT_NE(hook, nullptr);
   testsupport::StallProbe probe;
   auto start = std::chrono::steady_clock::now();
-  bool opened = testsupport::RunModalDialog(window, kCmdInternet, "Internet", [](HWND dialog) {
-    for (int i = 0; i < 200 && !IsWindowEnabled(GetDlgItem(dialog, IDOK)); ++i) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      testsupport::PumpMessages();
-    }
-    SetDlgItemTextA(dialog, IDC_INTERNET_EVENT_NAME, "Demo");
-    SetDlgItemTextA(dialog, IDC_INTERNET_DAY, "01");
-    SetDlgItemTextA(dialog, IDC_INTERNET_MONTH, "02");
-    SetDlgItemTextA(dialog, IDC_INTERNET_YEAR, "2026");
-    SendDlgItemMessageA(dialog, IDC_INTERNET_CHAMPIONSHIP, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                        reinterpret_cast<LPARAM>("Cup 2024"));
-    CheckDlgButton(dialog, IDC_INTERNET_ACTIVATE, BST_CHECKED);
-    testsupport::SendCommand(dialog, IDC_INTERNET_ACTIVATE);
+  bool opened = testsupport::RunInternetDialog(window, [](HWND dialog) {
+    testsupport::EnterWebEvent(dialog, "Demo", "01", "02", "2026", "Cup 2024");
+    testsupport::ClickActivate(dialog);
     testsupport::PostClick(dialog, IDOK);
   });
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -27,6 +27,7 @@
 #include "results/web_publishing.h"
 #include "tests/support/capture.h"
 #include "tests/support/dialog_driving.h"
+#include "tests/support/internet_dialog_driving.h"
 #include "tests/support/local_ftp_server.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/message_texts.h"
@@ -41,6 +42,7 @@ using testsupport::ControlText;
 using testsupport::SendCommand;
 
 constexpr int kFtpPort = 21766;
+constexpr int kMuteFtpPort = 21767;  // also the end-to-end test's, which never runs beside this one
 const char kSite[] = "public_html/VellgrinRally/";
 
 std::string Today() {
@@ -79,15 +81,11 @@ class InternetDialog : public ::testing::Test {
 
   // Opens the dialog and waits for its probes: "OK" is usable again once they are done.
   void Open() {
+    opened = std::chrono::steady_clock::now();
     dialog = testsupport::OpenDialogOnTop("INTERNET", InternetDialogProc);
     ASSERT_NE(dialog, nullptr);
-    opened = std::chrono::steady_clock::now();
-    for (int i = 0; i < 400 && !IsWindowEnabled(GetDlgItem(dialog, IDOK)); ++i) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      testsupport::PumpMessages();
-    }
+    ASSERT_TRUE(testsupport::WaitForInternetProbes(dialog));
     openingSeconds = SecondsSince(opened);
-    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
   }
   void Close() {
     SendCommand(dialog, IDOK);
@@ -96,21 +94,9 @@ class InternetDialog : public ::testing::Test {
     dialog = nullptr;
   }
   void Enter(const char* name, const char* day, const char* month, const char* year, const char* championship) {
-    SetDlgItemTextA(dialog, IDC_INTERNET_EVENT_NAME, name);
-    SetDlgItemTextA(dialog, IDC_INTERNET_DAY, day);
-    SetDlgItemTextA(dialog, IDC_INTERNET_MONTH, month);
-    SetDlgItemTextA(dialog, IDC_INTERNET_YEAR, year);
-    SetDlgItemTextA(dialog, IDC_INTERNET_VIDEO_LINKS, "links");
-    HWND combo = GetDlgItem(dialog, IDC_INTERNET_CHAMPIONSHIP);
-    SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(championship));
-    SendCommand(dialog, IDC_INTERNET_CHAMPIONSHIP, CBN_SELCHANGE);
+    testsupport::EnterWebEvent(dialog, name, day, month, year, championship);
   }
-  // The operator's click on "Activate" (or "Deactivate"): it returns when all is done.
-  void ClickActivate() {
-    bool checked = IsDlgButtonChecked(dialog, IDC_INTERNET_ACTIVATE) == BST_CHECKED;
-    CheckDlgButton(dialog, IDC_INTERNET_ACTIVATE, checked ? BST_UNCHECKED : BST_CHECKED);
-    SendCommand(dialog, IDC_INTERNET_ACTIVATE);
-  }
+  void ClickActivate() { testsupport::ClickActivate(dialog); }
   // The web site makes the folder a second after its page was asked for.
   void SiteMakesFolders() {
     platform::test::OnShellOpen([this](const std::string& url) {
@@ -196,9 +182,9 @@ TEST_F(InternetDialog, OpensConnectedOrNotWithinItsTimeOuts) {
 
   // A server that accepts the connection and never answers: the probe gives up in seconds,
   // and meanwhile the dialog went on handling its messages.
-  server.Stop();
-  ASSERT_TRUE(server.StartMute());
-  server.WriteServerFile(folder.path());
+  testsupport::LocalFtpServer mute(kMuteFtpPort);
+  ASSERT_TRUE(mute.StartMute());
+  mute.WriteServerFile(folder.path());
   Open();
   EXPECT_EQ(Message(), kNotConnected);
   EXPECT_GT(openingSeconds, 2.0);
@@ -347,7 +333,7 @@ TEST_F(InternetDialog, AStoredWebEventThatIsGoneIsWrittenBackWithPublishingOff) 
   WriteWebCoordinates(nullptr, "Gone_01_02_2026", "Cup_2024", "links", 1, 1);
   Open();
   EXPECT_EQ(Message(), kConnected + kNotActivated);
-  EXPECT_EQ(Entered(), "  " + Today() + " ");
+  EXPECT_EQ(Entered(), " " + Today() + " ");
   EXPECT_EQ(Coordinates(), "1\t0\t\r\nGone_01_02_2026\r\nCup_2024\r\nlinks\r\n");
   Close();
   // Its championship is no longer in the database: "Cup" is not "Cup 2024".
@@ -415,22 +401,17 @@ TEST_F(InternetFromMainWindow, TheInternetItemShowsWhetherResultsArePublished) {
   ASSERT_TRUE(ftp.Start());
   ftp.WriteServerFile(folder.path());
   ftp.MakeFolder(std::string(kSite) + "Cup_2024/Demo_01_02_2026");
+  ASSERT_TRUE(platform::SetCurrentFolder(folder.path().c_str()));
+  {
+    platform::TextFile championships(kChampionshipsDatabaseFile, "w");
+    championships.Printf("Cup 2024\tThe cup\t\n");
+  }
   ASSERT_NE(ResourceBits(18), ResourceBits(19));
   EXPECT_EQ(InternetItemBits(::Menus().bar), ResourceBits(18));
   platform::test::QueueMessageAnswer(platform::kIdYes);  // use the existing web event
-  ASSERT_TRUE(testsupport::RunModalDialog(window, kCmdInternet, "Internet", [](HWND dialog) {
-    for (int i = 0; i < 200 && !IsWindowEnabled(GetDlgItem(dialog, IDOK)); ++i) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      testsupport::PumpMessages();
-    }
-    SetDlgItemTextA(dialog, IDC_INTERNET_EVENT_NAME, "Demo");
-    SetDlgItemTextA(dialog, IDC_INTERNET_DAY, "01");
-    SetDlgItemTextA(dialog, IDC_INTERNET_MONTH, "02");
-    SetDlgItemTextA(dialog, IDC_INTERNET_YEAR, "2026");
-    SendDlgItemMessageA(dialog, IDC_INTERNET_CHAMPIONSHIP, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                        reinterpret_cast<LPARAM>("Cup 2024"));
-    CheckDlgButton(dialog, IDC_INTERNET_ACTIVATE, BST_CHECKED);
-    SendCommand(dialog, IDC_INTERNET_ACTIVATE);
+  ASSERT_TRUE(testsupport::RunInternetDialog(window, [](HWND dialog) {
+    testsupport::EnterWebEvent(dialog, "Demo", "01", "02", "2026", "Cup 2024");
+    testsupport::ClickActivate(dialog);
     testsupport::PostClick(dialog, IDOK);
   }));
   EXPECT_EQ(Main().web.publishingActive, 1);
@@ -438,13 +419,8 @@ TEST_F(InternetFromMainWindow, TheInternetItemShowsWhetherResultsArePublished) {
   EXPECT_EQ(InternetItemBits(::Menus().bar), ResourceBits(19));
 
   // Deactivated: the plain picture again.
-  ASSERT_TRUE(testsupport::RunModalDialog(window, kCmdInternet, "Internet", [](HWND dialog) {
-    for (int i = 0; i < 200 && !IsWindowEnabled(GetDlgItem(dialog, IDOK)); ++i) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      testsupport::PumpMessages();
-    }
-    CheckDlgButton(dialog, IDC_INTERNET_ACTIVATE, BST_UNCHECKED);
-    SendCommand(dialog, IDC_INTERNET_ACTIVATE);
+  ASSERT_TRUE(testsupport::RunInternetDialog(window, [](HWND dialog) {
+    testsupport::ClickActivate(dialog);
     testsupport::PostClick(dialog, IDOK);
   }));
   EXPECT_EQ(Main().web.publishingActive, 0);
@@ -483,7 +459,8 @@ TEST_F(TranslationEditor, OpensEmptyKeepsWhatWasTypedAndClosesOnEscape) {
     SendCommand(dialog, IDC_TRANSLATION_SAVE);
     SendCommand(dialog, IDC_TRANSLATION_RESTORE_FACTORY);
     SetDlgItemTextA(dialog, IDC_TRANSLATION_MODIFIED, std::string(60, 'm').c_str());
-    EXPECT_TRUE(IsWindowVisible(dialog));
+    SendCommand(dialog, IDC_TRANSLATION_MODIFIED, EN_CHANGE);
+    EXPECT_TRUE(IsWindow(dialog));
     testsupport::CaptureWindow(dialog, "translation_editor");
     testsupport::PostClick(dialog, IDCANCEL);
   });
