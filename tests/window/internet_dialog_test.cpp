@@ -461,6 +461,8 @@ TEST_F(TranslationEditor, OpensEmptyKeepsWhatWasTypedAndClosesOnEscape) {
     SetDlgItemTextA(dialog, IDC_TRANSLATION_MODIFIED, std::string(60, 'm').c_str());
     SendCommand(dialog, IDC_TRANSLATION_MODIFIED, EN_CHANGE);
     EXPECT_TRUE(IsWindow(dialog));
+    // A modal dialog shows once its loop is idle: show it now for the capture.
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     testsupport::CaptureWindow(dialog, "translation_editor");
     testsupport::PostClick(dialog, IDCANCEL);
   });
