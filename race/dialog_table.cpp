@@ -3,6 +3,7 @@
 #include "race/startup.h"
 #include "results/championship_dialogs.h"
 #include "results/rally_classification_dialog.h"
+#include "results/internet_dialog.h"
 #include "results/stage_classification_dialog.h"
 #include "setup/database_dialogs.h"
 #include "setup/settings_dialogs.h"
@@ -15,12 +16,14 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"BASEAGES", AgeCategoriesDialogProc},            {"BASEPILOTES", DriversDialogProc},        {"BASECHAMPIONNATS", ChampionshipsDialogProc},
     {"BASETRANSPONDEURS", TransponderSetsDialogProc},   {"BASEFREQUENCES", FrequenciesDialogProc},     {"PENALITES", PenaltiesDialogProc},
     {"CHAMPIONNATSGESTION", ChampionshipManagementDialogProc}, {"SONS", SoundSettingsDialogProc}, {"AFFICHAGE", DisplaySettingsDialogProc},
-    {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", TrackDetailsDialogProc},
+    {"INTERFACE", InterfaceDialogProc},           {"INTERNET", InternetDialogProc},           {"RALLYEPISTE", TrackDetailsDialogProc},
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc},
     {"RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc},
     {"CHAMPIONNATSPONSORS", SponsorsDialogProc},     {"CHAMPIONNATCLASSEMENT", nullptr},
 };
+
+DLGPROC translationEditor = nullptr;
 
 }  // namespace
 
@@ -35,4 +38,12 @@ bool OpenProgramDialog(HWND owner, ProgramDialog dialog, LPARAM parameter) {
 
 void OpenDriverPenaltyDialog(HWND owner, StageEntry* entry) {
   DialogBoxParamA(ProgramInstance(), "PENALITESBIS", owner, DriverPenaltyDialogProc, reinterpret_cast<LPARAM>(entry));
+}
+
+void RegisterTranslationEditor(DLGPROC procedure) { translationEditor = procedure; }
+
+bool OpenTranslationEditor(HWND owner) {
+  if (!translationEditor) return false;
+  DialogBoxParamA(ProgramInstance(), "TRADUCTION", owner, translationEditor, 0);
+  return true;
 }

@@ -45,3 +45,8 @@ bool OpenProgramDialog(HWND owner, ProgramDialog dialog, LPARAM parameter = 0);
 struct StageEntry;
 // The driver penalty dialog (PENALITESBIS) on one live entry, which it changes.
 void OpenDriverPenaltyDialog(HWND owner, StageEntry* entry);
+
+// The translation editor (TRADUCTION) is linked into the French program only, which
+// registers it before the main window starts; elsewhere 1016 finds none.
+void RegisterTranslationEditor(DLGPROC procedure);
+bool OpenTranslationEditor(HWND owner);

@@ -361,7 +361,8 @@ void HandleCommand(HWND window, WPARAM wParam) {
       break;
     case kCmdAdditionalScreen:
       // The French build's 1016 is its translation editor.
-      if (!ActiveProfile().translationEditor) AdditionalScreen(window);
+      if (ActiveProfile().translationEditor) OpenTranslationEditor(window);
+      else AdditionalScreen(window);
       break;
     case kCmdSounds:
       if (OpenProgramDialog(window, ProgramDialog::Sounds)) {
@@ -385,6 +386,7 @@ void HandleCommand(HWND window, WPARAM wParam) {
       if (OpenProgramDialog(window, ProgramDialog::Internet)) {
         ReadWebCoordinates(window, s.web.eventFolder, s.web.championship, s.web.videoLinks, &s.web.connected,
                            &s.web.publishingActive);
+        ShowInternetItemPicture(s.web.connected == 1 && s.web.publishingActive == 1);
       }
       break;
     case kCmdHelp: {

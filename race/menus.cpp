@@ -2,6 +2,7 @@
 
 #include "app/build_profile.h"
 #include "race/command_ids.h"
+#include "race/startup.h"
 
 namespace {
 
@@ -119,4 +120,12 @@ void BuildMenus(HINSTANCE instance) {
     HBITMAP unchecked = LoadBitmapA(instance, MAKEINTRESOURCEA(picture.bitmap));
     SetMenuItemBitmaps(menus.bar, picture.command, MF_BYCOMMAND, unchecked, checked);
   }
+}
+
+void ShowInternetItemPicture(bool publishing) {
+  // Loaded once: the item keeps showing the handle it was given.
+  static HBITMAP checked = LoadBitmapA(ProgramInstance(), MAKEINTRESOURCEA(2));
+  static HBITMAP idle = LoadBitmapA(ProgramInstance(), MAKEINTRESOURCEA(18));
+  static HBITMAP live = LoadBitmapA(ProgramInstance(), MAKEINTRESOURCEA(19));
+  SetMenuItemBitmaps(Menus().bar, kCmdInternet, MF_BYCOMMAND, publishing ? live : idle, checked);
 }

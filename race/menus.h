@@ -16,3 +16,6 @@ ProgramMenus& Menus();
 
 // Builds the menus of the active build in its language and gives the items their pictures.
 void BuildMenus(HINSTANCE instance);
+
+// The "Internet" item's picture: bitmap 19 while connected and publishing, else 18.
+void ShowInternetItemPicture(bool publishing);

@@ -232,4 +232,8 @@ enum class Text {
 #include "resources/page_export_text_ids.inc"
   // Rally classification
 #include "resources/rally_classification_text_ids.inc"
+  // Internet dialog
+#include "resources/internet_dialog_text_ids.inc"
+  // Translation editor
+#include "resources/translation_text_ids.inc"
 };

@@ -413,6 +413,8 @@ const char* EnglishText(Text id) {
 #include "resources/en/settings_dialog_texts.inc"
 #include "resources/en/page_export_texts.inc"
 #include "resources/en/rally_classification_texts.inc"
+#include "resources/en/internet_dialog_texts.inc"
+#include "resources/en/translation_texts.inc"
   }
   return "";
 }

@@ -413,6 +413,8 @@ const char* SpanishText(Text id) {
 #include "resources/es/settings_dialog_texts.inc"
 #include "resources/es/page_export_texts.inc"
 #include "resources/es/rally_classification_texts.inc"
+#include "resources/es/internet_dialog_texts.inc"
+#include "resources/es/translation_texts.inc"
   }
   return "";
 }

@@ -413,6 +413,8 @@ const char* FrenchText(Text id) {
 #include "resources/fr/settings_dialog_texts.inc"
 #include "resources/fr/page_export_texts.inc"
 #include "resources/fr/rally_classification_texts.inc"
+#include "resources/fr/internet_dialog_texts.inc"
+#include "resources/fr/translation_texts.inc"
   }
   return "";
 }

@@ -169,6 +169,22 @@ TEST_P(MainWindowOfEachBuild, TheProgramItselfStartsTellsTheOperatorAndExitsWith
   HWND window = testsupport::FindProcessWindow(process.dwProcessId, "classeF");
   ASSERT_NE(window, nullptr);
   ExpectMainWindow(window);
+  if (GetParam().profile == &kFrenchBuild) {
+    // Command 1016, which no menu item sends: the French program's translation editor.
+    PostMessageA(window, WM_COMMAND, 1016, 0);
+    HWND editor = nullptr;
+    for (int i = 0; i < 100 && !editor; ++i) {
+      Sleep(50);
+      HWND found = FindWindowA("#32770", "Traduction logiciel");
+      DWORD owner = 0;
+      if (found) GetWindowThreadProcessId(found, &owner);
+      if (owner == process.dwProcessId) editor = found;
+    }
+    ASSERT_NE(editor, nullptr) << "the translation editor opens";
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && IsWindow(editor); ++i) Sleep(50);
+    EXPECT_FALSE(IsWindow(editor));
+  }
   PostMessageA(window, WM_CLOSE, 0, 0);
   // The close guard asks whether to save: answer No.
   HWND question = nullptr;
