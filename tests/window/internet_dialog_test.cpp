@@ -155,6 +155,11 @@ TEST_F(InternetDialog, OpensConnectedOrNotWithinItsTimeOuts) {
   ASSERT_EQ(platform::test::OpenedTargets().size(), 1u);
   EXPECT_EQ(platform::test::OpenedTargets()[0],
             "http://127.0.0.1/VellgrinRally/ListeEvents.php?lang=GB&country=_&event=_&rally=_");
+  // The date is typed key by key: every digit of the year is taken.
+  HWND year = GetDlgItem(dialog, IDC_INTERNET_YEAR);
+  SetWindowTextA(year, "");
+  for (char c : std::string("2026")) SendMessageA(year, WM_CHAR, static_cast<WPARAM>(c), 0);
+  EXPECT_EQ(ControlText(dialog, IDC_INTERNET_YEAR), "2026");
   // Clicks and scrolling in the message box, the labels' notifications: the entry stays.
   SetDlgItemTextA(dialog, IDC_INTERNET_EVENT_NAME, "Typed");
   SendCommand(dialog, IDC_INTERNET_MESSAGE, EN_SETFOCUS);
