@@ -59,21 +59,41 @@ vellgrin_start_xvfb() {
 
 vellgrin__wine_quiet() { "$VELLGRIN_WINE" "$@" </dev/null >/dev/null 2>&1; }
 
-# Creates the prefix once: a 64-bit Windows with the program's virtual desktop.
-vellgrin_prepare_prefix() {
-  [ -f "$WINEPREFIX/.vellgrin-ready" ] && return 0
-  echo "wine-env: preparing the Wine prefix $WINEPREFIX" >&2
-  mkdir -p "$WINEPREFIX"
-  vellgrin__wine_quiet wineboot --init
+# One attempt at making the prefix; names the step that failed.
+vellgrin__prepare_prefix_once() {
+  local step key value data
+  mkdir -p "$WINEPREFIX" || return 1
+  vellgrin__wine_quiet wineboot --init || { echo "wine-env: wineboot failed" >&2; return 1; }
   # Wine's own fonts (Marlett draws the caption buttons) are found in the Fonts folder.
   cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  vellgrin__wine_quiet reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
-  vellgrin__wine_quiet reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$VELLGRIN_DESKTOP_SIZE" /f
-  # Windows programs find no debugger to start on a crash: the test just fails.
-  vellgrin__wine_quiet reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0 /f
-  vellgrin__wine_quiet reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f
+  for step in "HKCU\\Software\\Wine\\Explorer|Desktop|Default" \
+              "HKCU\\Software\\Wine\\Explorer\\Desktops|Default|$VELLGRIN_DESKTOP_SIZE" \
+              "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug|Auto|0" \
+              "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug|Debugger|"; do
+    # (The last two: Windows programs find no debugger to start on a crash; the test just fails.)
+    IFS='|' read -r key value data <<<"$step"
+    vellgrin__wine_quiet reg add "$key" /v "$value" /d "$data" /f ||
+      { echo "wine-env: reg add $key $value failed" >&2; return 1; }
+  done
   wineserver -w
-  touch "$WINEPREFIX/.vellgrin-ready"
+}
+
+# Creates the prefix once: a 64-bit Windows with the program's virtual desktop. A first
+# start of Wine on a busy machine can fail; it is tried again from a stopped server.
+vellgrin_prepare_prefix() {
+  [ -f "$WINEPREFIX/.vellgrin-ready" ] && return 0
+  local attempt
+  for attempt in 1 2 3; do
+    echo "wine-env: preparing the Wine prefix $WINEPREFIX" >&2
+    if vellgrin__prepare_prefix_once; then
+      touch "$WINEPREFIX/.vellgrin-ready"
+      return 0
+    fi
+    wineserver -k 2>/dev/null || true
+    sleep 2
+  done
+  echo "wine-env: the Wine prefix $WINEPREFIX could not be prepared" >&2
+  return 1
 }
 
 # Display, prefix and a persistent wineserver, so each test program does not pay Wine's
