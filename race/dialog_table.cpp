@@ -17,7 +17,7 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc},
     {"RALLYECLASSEMENTRALLYE", nullptr},
-    {"CHAMPIONNATSPONSORS", SponsorsDialogProc},     {"CHAMPIONNATCLASSEMENT", nullptr},
+    {"CHAMPIONNATSPONSORS", SponsorsDialogProc},     {"CHAMPIONNATCLASSEMENT", ChampionshipClassificationDialogProc},
 };
 
 }  // namespace

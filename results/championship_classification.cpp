@@ -300,12 +300,14 @@ bool ReadEventClassifications(const char* path, const PointsAllocation& scale, E
     if (FindRallySectionOf(file, kRallyClassificationRowsKey, k + 1, &first)) {
       rally.classified = true;
       ReadSavedClassificationSection(file, first, &international, rally.rally);
+      import->classificationRead = true;
       import->international = international;
     }
     ComputePlacePoints(scale.rally, kRallyScaleValues, scale.order, scale.rallyMode, rally.participants,
                        rally.rallyPoints);
     if (FindRallySectionOf(file, kPowerStageClassificationKey, k + 1, &first)) {
       ReadSavedClassificationSection(file, first, &international, rally.powerStage);
+      import->classificationRead = true;
       import->international = international;
     }
     ComputePlacePoints(scale.powerStage, kPowerStageScaleValues, scale.order, scale.powerStageMode,

@@ -18,16 +18,13 @@
 #include <vector>
 
 #include "race/event_records.h"
+#include "results/category_filters.h"
 #include "results/championship_tables.h"
 #include "results/points_scale_file.h"
 
 inline constexpr const char* kChampionshipClassificationFile = "ClassementChampionnat.clt";
 inline constexpr const char* kChampionshipEventsTitle = "ChampionnatRallyeEvenements";
 inline constexpr const char* kChampionshipRallyTitleKey = "ChampionnatRallye%dClassement";
-// The filter value of "All".
-inline constexpr const char* kAllCategories = "Toutes";
-inline constexpr int kCarFilterSize = 50;
-inline constexpr int kAgeFilterSize = 26;
 // Rows and event columns the page shows at once.
 inline constexpr int kChampionshipPageRows = 20;
 inline constexpr int kChampionshipColumns = 8;
@@ -77,7 +74,8 @@ struct ImportedRally {
 struct EventImport {
   bool opened;
   int rallyCount;     // 0..9
-  int international;  // from the last saved classification read
+  bool classificationRead;  // some saved classification was read
+  int international;        // from the last saved classification read
   ImportedRally rallies[kMaxRallies];
 };
 // Reads the saved classifications of every rally of the event file at path and scores them.

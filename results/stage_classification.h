@@ -12,14 +12,11 @@
 #include "race/event_records.h"
 #include "race/penalty_record.h"
 #include "race/settings_files.h"
+#include "results/category_filters.h"
 #include "results/web_publishing.h"
 
 class SectionBody;
 
-// The filter value meaning "every category", stored whatever the build's language.
-inline constexpr const char* kAllCategories = "Toutes";
-inline constexpr int kCarFilterSize = 50;
-inline constexpr int kAgeFilterSize = 26;
 inline constexpr int kPageTitleSize = 80;
 
 struct StageClassificationData {
