@@ -269,7 +269,7 @@ TEST_F(ClassificationDialog, EditModeCorrectsACellAndRanksWhenLeft) {
 TEST_F(ClassificationDialog, BothBarsFiltersPicturesCapturesAndTheJpegExport) {
   for (const char* made : {"Championnats", "Championnats/Cup A"}) platform::CreateFolder(made);
   testsupport::WriteBytes("Championnats/Cup A/Sponsors.spr",
-                          "Acme\timages/editer.bmp\t40\t420\t100\t\r\nBolt\timages/enregistrer.bmp\t40\t470\t150\t\r\n");
+                          "Acme\timages/editer.bmp\t40\t420\t100\t\r\nBolt\timages/enregistrer.bmp\t30\t620\t150\t\r\n");
   Open();
   for (int e = 0; e < 10; ++e) {
     const std::string file = "events/e" + std::to_string(e) + ".rall";
