@@ -228,6 +228,7 @@ TEST_F(ClassificationDialog, AddRemovePowerStageEditModeAndValidate) {
   SendDlgItemMessageA(dialog, IDC_STANDINGS_POWER_STAGE, BM_SETCHECK, BST_CHECKED, 0);
   SendCommand(dialog, IDC_STANDINGS_POWER_STAGE);
   EXPECT_TRUE(Visible(dialog, IDC_STANDINGS_EVENTS_BAR));
+  testsupport::CaptureWindow(dialog, "championship-classification-power-stage");
   SendCommand(dialog, IDOK);
   EXPECT_EQ(ReadBytes(kCltPath).rfind("6\t1\t1\t", 0), 0u);
   EXPECT_NE(ReadBytes(kCltPath).find("Driver 02\tRacing\tBuggy 4x4\tS\tSenior\t137\t"), std::string::npos)
