@@ -5,9 +5,12 @@
 #include "race/startup.h"
 
 const BuildProfile& ProgramBuild();
+// Installs what only this program links.
+void UseProgramLibraries();
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SetActiveProfile(ProgramBuild());
+  UseProgramLibraries();
   if (!StartProgram(instance)) return 0;
   return RunMessageLoop();
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/choosers.h"
 #include "platform/file_dialog.h"
 #include "platform/print_dialog.h"
 #include "platform/sound.h"
@@ -23,6 +24,8 @@ bool ChooseFile(const FileDialogRequest& request, char* path, std::size_t pathSi
 bool ChoosePrinter(WindowHandle owner, PrinterChoice* choice);
 void ReleasePrinter(PrinterChoice* choice);
 bool OpenWithShell(WindowHandle owner, const char* target);
+bool ChooseColour(WindowHandle owner, int initial, ChooserCustomColours* customColours, int* chosen);
+bool ChooseScreenFont(WindowHandle owner, int minPoints, int maxPoints, FontChoice* font);
 
 std::string ProgramFilesFolder();
 std::string CurrentFolder();

@@ -6,6 +6,7 @@ void InterceptAll() {
   InterceptMessages();
   InterceptSounds();
   InterceptFileDialogs();
+  InterceptChoosers();
   InterceptPrintDialog(nullptr);
   InterceptShell();
 }
@@ -14,6 +15,7 @@ void ResetAll() {
   StopInterceptingMessages();
   StopInterceptingSounds();
   StopInterceptingFileDialogs();
+  StopInterceptingChoosers();
   StopInterceptingPrintDialog();
   StopInterceptingShell();
   UseSystemClock();

@@ -1,6 +1,7 @@
 // One switch for tests: intercept every interaction with the operator and the system.
 #pragma once
 
+#include "platform/choosers.h"
 #include "platform/clock.h"
 #include "platform/file_dialog.h"
 #include "platform/folders.h"
@@ -12,8 +13,8 @@
 
 namespace platform::test {
 
-// Message boxes, sounds, file dialogs, the print dialog and the shell are intercepted;
-// the clock is the system's and the program folder is the real one.
+// Message boxes, sounds, file dialogs, the colour and font choosers, the print dialog and
+// the shell are intercepted; the clock is the system's and the program folder is the real one.
 void InterceptAll();
 // Forgets every queued answer and recording and stops intercepting.
 void ResetAll();

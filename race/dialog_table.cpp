@@ -2,8 +2,10 @@
 
 #include "race/startup.h"
 #include "results/championship_dialogs.h"
+#include "results/rally_classification_dialog.h"
 #include "results/stage_classification_dialog.h"
 #include "setup/database_dialogs.h"
+#include "setup/settings_dialogs.h"
 #include "setup/setup_dialogs.h"
 
 namespace {
@@ -12,11 +14,11 @@ const DialogEntry kDialogs[static_cast<int>(ProgramDialog::Count)] = {
     {"BASECATEGORIES", CarCategoriesDialogProc},      {"BASEVOITURES", CarsDialogProc},       {"BASECLUBS", ClubsDialogProc},
     {"BASEAGES", AgeCategoriesDialogProc},            {"BASEPILOTES", DriversDialogProc},        {"BASECHAMPIONNATS", ChampionshipsDialogProc},
     {"BASETRANSPONDEURS", TransponderSetsDialogProc},   {"BASEFREQUENCES", FrequenciesDialogProc},     {"PENALITES", PenaltiesDialogProc},
-    {"CHAMPIONNATSGESTION", ChampionshipManagementDialogProc}, {"SONS", nullptr},               {"AFFICHAGE", nullptr},
+    {"CHAMPIONNATSGESTION", ChampionshipManagementDialogProc}, {"SONS", SoundSettingsDialogProc}, {"AFFICHAGE", DisplaySettingsDialogProc},
     {"INTERFACE", InterfaceDialogProc},           {"INTERNET", nullptr},           {"RALLYEPISTE", TrackDetailsDialogProc},
     {"RALLYEPILOTES", ParticipantsDialogProc},       {"RALLYEREPARTITION", StartOrderDialogProc},  {"RALLYEPARAMETRES", RallyParametersDialogProc},
     {"SPECIALECOMMENTAIRE", StageCommentDialogProc}, {"RALLYEPILOTEDETAILS", DriverDetailsDialogProc}, {"RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc},
-    {"RALLYECLASSEMENTRALLYE", nullptr},
+    {"RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc},
     {"CHAMPIONNATSPONSORS", SponsorsDialogProc},     {"CHAMPIONNATCLASSEMENT", ChampionshipClassificationDialogProc},
 };
 

@@ -191,6 +191,8 @@ void ReloadDisplaySettings(HWND window) {
   RedrawWholeRaceScreen(window, true);
   SendMessageA(EventTree(), TVM_SETBKCOLOR, 0, s.displaySettings.displayColours[1]);
   std::memcpy(s.columnWidths, s.displaySettings.columnWidths, sizeof s.columnWidths);
+  // Other fonts give other rows: the rows that fit and the scroll bar follow.
+  RefreshLiveTableRows(window);
   RedrawRaceScreen(window);
 }
 

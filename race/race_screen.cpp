@@ -10,32 +10,10 @@
 
 namespace {
 
-HFONT MakeFont(int height, int weight, int italic, int underline, int strikeOut, const char* face) {
-  return CreateFontA(height, 0, 0, 0, weight, italic ? TRUE : FALSE, underline ? TRUE : FALSE,
-                     strikeOut ? TRUE : FALSE, 0, 0, 0, 0, 0, face);
-}
+HFONT DisplayFont(const FontSpec& spec, int W) { return FontOfSpec(spec, ScaleDesign(W, spec.size, 1600)); }
 
-HFONT DisplayFont(const FontSpec& spec, int W) {
-  char face[sizeof spec.face];
-  platform::CopyBounded(face, sizeof face, spec.face);
-  return MakeFont(ScaleDesign(W, spec.size, 1600), spec.weight, spec.italic, spec.underline, spec.strikeOut, face);
-}
-
-void FillSolid(HDC dc, int left, int top, int right, int bottom, int colour) {
-  if (right <= left || bottom <= top) return;
-  RECT area = {left, top, right, bottom};
-  GdiObject brush(CreateSolidBrush(static_cast<COLORREF>(colour)));
-  FillRect(dc, &area, static_cast<HBRUSH>(brush.get()));
-}
-
+using ::FillSolid;
 void FillSolid(HDC dc, const ScreenRect& r, int colour) { FillSolid(dc, r.left, r.top, r.right, r.bottom, colour); }
-
-// One brush per pixel line, from colour a at the top to b at the bottom.
-void VerticalGradient(HDC dc, int left, int top, int right, int height, int a, int b) {
-  for (int y = 0; y < height; ++y) {
-    FillSolid(dc, left, top + y, right, top + y + 1, GradientLineColour(a, b, y, height));
-  }
-}
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
   MoveToEx(dc, x1, y1, nullptr);

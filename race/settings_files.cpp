@@ -1,7 +1,9 @@
 #include "race/settings_files.h"
 
+#include <array>
 #include <cstddef>
 #include <cstring>
+#include <type_traits>
 
 #include "platform/bounded.h"
 #include "platform/text_file.h"
@@ -80,32 +82,55 @@ bool WriteFontLine(platform::TextFile& file, const DisplaySettings& settings,
   return WriteNumberLine(file, values, kDisplayFontCount);
 }
 
+// A field's text (at most size - 1 bytes, so an unterminated field never overruns) and "\n".
+bool WriteBoundedLine(platform::TextFile& file, const char* text, std::size_t size) {
+  std::size_t length = 0;
+  while (length + 1 < size && text[length] != '\0') ++length;
+  bool ok = file.Write(text, length);
+  return file.PutChar('\n') && ok;
+}
+
+// The eight words of "RéglagesSons.rg" in line order (Char: char to read, const char to write).
+template <typename Char>
+struct SoundSlot {
+  Char* field;
+  std::size_t size;
+};
+template <typename Settings>
+auto SoundSlots(Settings* s) {
+  using Char = std::remove_reference_t<decltype(s->language[0])>;
+  return std::array<SoundSlot<Char>, 8>{{{s->language, sizeof s->language},
+                                         {s->stageStart, sizeof s->stageStart},
+                                         {s->stageEnd, sizeof s->stageEnd},
+                                         {s->passages, sizeof s->passages},
+                                         {s->bestTime, sizeof s->bestTime},
+                                         {s->lapRejected, sizeof s->lapRejected},
+                                         {s->countdown, sizeof s->countdown},
+                                         {s->restClock, sizeof s->restClock}}};
+}
+
 }  // namespace
 
 bool ReadSoundSettings(SoundSettings* settings) {
   platform::TextFile file(kSoundSettingsFile, "r+");
   if (!file) return false;
   file.Rewind();
-  struct Slot {
-    char* field;
-    std::size_t size;
-  };
-  const Slot slots[] = {
-      {settings->language, sizeof settings->language},
-      {settings->stageStart, sizeof settings->stageStart},
-      {settings->stageEnd, sizeof settings->stageEnd},
-      {settings->passages, sizeof settings->passages},
-      {settings->bestTime, sizeof settings->bestTime},
-      {settings->lapRejected, sizeof settings->lapRejected},
-      {settings->countdown, sizeof settings->countdown},
-      {settings->restClock, sizeof settings->restClock},
-  };
-  for (const Slot& slot : slots) {
+  for (const auto& slot : SoundSlots(settings)) {
     char line[64];
     if (!file.ReadLine(line, sizeof line)) break;
     CopyFirstWord(slot.field, slot.size, line);
   }
   return true;
+}
+
+bool WriteSoundSettings(const SoundSettings& settings) {
+  platform::TextFile file(kSoundSettingsFile, "w+");
+  if (!file) return false;
+  bool ok = true;
+  for (const auto& slot : SoundSlots(&settings)) {
+    ok = WriteBoundedLine(file, slot.field, slot.size) && ok;
+  }
+  return file.Flush() && ok;
 }
 
 void ClearCustomSoundPaths(CustomSoundPaths* paths) { platform::ZeroBytes(paths, sizeof *paths); }
@@ -114,12 +139,7 @@ bool WriteCustomSoundsFile(const char* filePath, const CustomSoundPaths& paths) 
   platform::TextFile file(filePath, "w+");
   if (!file) return false;
   bool ok = true;
-  for (const auto& path : paths.path) {
-    std::size_t length = 0;
-    while (length + 1 < sizeof path && path[length] != '\0') ++length;
-    ok = file.Write(path, length) && ok;
-    ok = file.PutChar('\n') && ok;
-  }
+  for (const auto& path : paths.path) ok = WriteBoundedLine(file, path, sizeof path) && ok;
   return file.Flush() && ok;
 }
 

@@ -48,6 +48,9 @@ struct SoundSettings {
 // word (its first run of characters without blanks, cut to the field): an empty line is an
 // empty word, and a short file leaves the words after its last line as they were.
 bool ReadSoundSettings(SoundSettings* settings);
+// Creates or truncates "RéglagesSons.rg" and writes the eight words as they stand, each
+// followed by "\n" (an empty word gives an empty line).
+bool WriteSoundSettings(const SoundSettings& settings);
 
 // The operator's own sound files, used when the language word is "SONLANGUEPersonn.".
 inline constexpr int kCustomSoundCount = 20;

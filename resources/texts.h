@@ -226,4 +226,10 @@ enum class Text {
 #include "resources/stage_classification_text_ids.inc"
   // Championships window and sponsors dialog
 #include "resources/championships_text_ids.inc"
+  // Display settings, sound options and custom sounds dialogs
+#include "resources/settings_dialog_text_ids.inc"
+  // The championship page kept as a file
+#include "resources/page_export_text_ids.inc"
+  // Rally classification
+#include "resources/rally_classification_text_ids.inc"
 };

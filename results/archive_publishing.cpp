@@ -47,13 +47,14 @@ const char* PublishButtonPicture(const WebPublishingState& web) {
 }
 
 void PublishArchive(HWND owner, const WebPublishingState& web, int rallyNumber, const char* rallyName,
-                    const char* remoteName) {
+                    const char* remoteName, const char* pageName) {
   // One folder name for every archive of the rally, so that they land side by side.
   std::string rallyFolder = WebRallyFolder(rallyName);
   std::string rallyKey = ArchiveRallyKey(rallyNumber, rallyName);
   FtpServer server = ResultsWebSite();
   platform::OpenWithShell(owner,
-                          AdditionArchivePageUrl(server, web.championship, web.eventFolder, rallyKey, remoteName).c_str());
+                          AdditionArchivePageUrl(server, web.championship, web.eventFolder, rallyKey, pageName ? pageName : remoteName)
+                              .c_str());
   FtpFolderProbe probe(server, RallyFolderUrl(server, web.championship, web.eventFolder, rallyFolder));
   if (!probe.Ready()) {
     ShowError(owner, Text::PublishingLibcurlFailed);

@@ -24,6 +24,7 @@ const char* PublishButtonPicture(const WebPublishingState& web);
 
 // With the archive written: opens the site's page that registers it (and makes the rally's
 // folder), waits for that folder and uploads the archive into it as remoteName. Every
-// failure is told.
+// failure is told. The page is given pageName when the archive is registered under another
+// name than the file uploaded.
 void PublishArchive(HWND owner, const WebPublishingState& web, int rallyNumber, const char* rallyName,
-                    const char* remoteName);
+                    const char* remoteName, const char* pageName = nullptr);

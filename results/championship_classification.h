@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "race/event_records.h"
-#include "results/category_filters.h"
+#include "results/classification_rows.h"
 #include "results/championship_tables.h"
 #include "results/points_scale_file.h"
 

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include "race/pixel_rect.h"
 
 inline constexpr const char* kSponsorsFileName = "Sponsors.spr";
 inline constexpr int kMaxSponsors = 20;
@@ -32,9 +33,6 @@ struct SponsorRecord {
 // Kept sorted by name, the empty records last: the listed sponsors are the first ones.
 using SponsorTable = std::array<SponsorRecord, kMaxSponsors>;
 
-struct PixelRect {
-  int left, top, right, bottom;
-};
 // Where the selected sponsor's logo is shown at 200 x 60, and the preview of the page.
 inline constexpr PixelRect kSponsorLogoBox = {380, 140, 580, 200};
 inline constexpr PixelRect kSponsorPreviewPage = {20, 240, 750, 840};

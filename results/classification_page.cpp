@@ -74,10 +74,15 @@ PageLine PrintedPageLine(int line, int rowCount, int noteCount) {
 }
 
 std::vector<ClassificationPrintedPage> ClassificationPrintedPages(int rowCount, int noteCount) {
+  return PrintedPagesOfLines(rowCount, rowCount + noteCount + 5);  // up to the comment's line
+}
+
+std::vector<ClassificationPrintedPage> PrintedPagesOfLines(int rowCount, int lineCount) {
   std::vector<ClassificationPrintedPage> pages;
-  const int last = rowCount + noteCount + 4;  // the comment's line
-  for (int first = 0; first <= last; first += kClassificationLinesPerPage) {
+  const int last = lineCount - 1;
+  for (int first = 0; first == 0 || first <= last; first += kClassificationLinesPerPage) {
     int lines = last - first + 1 < kClassificationLinesPerPage ? last - first + 1 : kClassificationLinesPerPage;
+    if (lines < 0) lines = 0;
     int rows = rowCount - first;
     rows = rows < 0 ? 0 : rows > lines ? lines : rows;
     pages.push_back({first, lines, rows});

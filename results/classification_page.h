@@ -17,10 +17,10 @@ std::string StageScreenTitle(const char* carFilter, const char* ageFilter);
 std::string StagePrintedTitle(int stage, const char* carFilter, const char* ageFilter);
 
 // One line of a page's list.
-enum class PageLineKind { Row, Empty, Note, TrackCondition, Comment };
+enum class PageLineKind { Row, Empty, Note, TrackCondition, Comment, Abandon, Penalty };
 struct PageLine {
   PageLineKind kind;
-  int index;  // the row or note
+  int index;  // the row, the note, or the place in the abandon or penalty list
 };
 
 // The screen list: rows, an empty line, notes; every line past them is empty.
@@ -36,3 +36,5 @@ struct ClassificationPrintedPage {
 };
 // Pages of 30 lines while the page's first line is at most the comment's.
 std::vector<ClassificationPrintedPage> ClassificationPrintedPages(int rowCount, int noteCount);
+// Pages of 30 of lineCount lines whose first rowCount are rows; at least one page.
+std::vector<ClassificationPrintedPage> PrintedPagesOfLines(int rowCount, int lineCount);

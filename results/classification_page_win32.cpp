@@ -6,6 +6,7 @@
 #include "app/build_profile.h"
 #include "race/country_files.h"
 #include "race/gdi_objects.h"
+#include "results/rally_classification.h"
 #include "results/stage_classification.h"
 #include "setup/printed_page_win32.h"
 
@@ -71,9 +72,43 @@ void RowLine(HDC dc, int left, int y, const Columns& c, const ClassificationPage
     PageText(dc, left + c.leader, y, Align::Right, ClassificationGapText(row.gapToLeader));
     PageText(dc, left + c.previous, y, Align::Right, ClassificationGapText(row.gapToPrevious));
   }
-  if (const PenaltyRecord* penalty = CarriedPenalty(row.state, content.penalties, content.penaltyCount)) {
+  if (content.rally) {
+    if (row.state >= 3) PageText(dc, left + c.mark, y, Align::Centre, RallyRowMark(row));
+  } else if (const PenaltyRecord* penalty = CarriedPenalty(row.state, content.penalties, content.penaltyCount)) {
     PageText(dc, left + c.mark, y, Align::Centre, "(" + Field(penalty->code) + ")");
   }
+}
+
+// A line of a rally page's lists: the heading on the list's first line, then the entry of
+// the driver of its place in the list, wherever the page begins.
+void RallyListLine(HDC dc, int headingX, int entryX, int y, const ClassificationPageContent& content,
+                   const PageLine& line) {
+  const RallyPageLists& lists = *content.rally;
+  // A heading longer in some language pushes the entries of both lists right, together.
+  for (const std::string& heading :
+       {RallyAbandonHeading(lists.ssFrom, lists.ssTo), RallyPenaltyHeading(lists.ssFrom, lists.ssTo)}) {
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, heading.c_str(), static_cast<int>(heading.size()), &size);
+    if (headingX + size.cx + 8 > entryX) entryX = headingX + size.cx + 8;
+  }
+  const bool abandon = line.kind == PageLineKind::Abandon;
+  if (line.index == 0) {
+    PageText(dc, headingX, y, Align::Left,
+             abandon ? RallyAbandonHeading(lists.ssFrom, lists.ssTo) : RallyPenaltyHeading(lists.ssFrom, lists.ssTo));
+  }
+  const int row = abandon ? NthRowWithAbandon(content.rows, content.rowCount, line.index)
+                          : NthRowWithPenalty(content.rows, content.rowCount, line.index);
+  if (row < 0) return;
+  PageText(dc, entryX, y, Align::Left,
+           abandon ? RallyAbandonEntry(content.rows[row]) : RallyPenaltyEntry(content.rows[row]));
+}
+
+PageLine ContentLine(int line, const ClassificationPageContent& content, bool printed) {
+  if (content.rally) {
+    return RallyPageLine(line, content.rowCount, content.rally->abandonLines, content.rally->penaltyLines);
+  }
+  return printed ? PrintedPageLine(line, content.rowCount, content.noteCount)
+                 : ScreenPageLine(line, content.rowCount, content.noteCount);
 }
 
 Text NoteText(int kind) {
@@ -102,7 +137,7 @@ void PaintClassificationScreenPage(HDC dc, const RECT& page, int first, const Cl
   FillArea(dc, L, T, R, B, RGB(255, 255, 255));
   FillArea(dc, L + 5, T + 124, R - 5, T + 139, kScreenHeadBand);
   for (int k = 0; k < kScreenLines; k += 2) {
-    if (ScreenPageLine(first + k, content.rowCount, content.noteCount).kind != PageLineKind::Row) break;
+    if (ContentLine(first + k, content, false).kind != PageLineKind::Row) break;
     FillArea(dc, L + 5, T + 148 + 18 * k, R - 5, T + 166 + 18 * k, kScreenStripe);
   }
   {
@@ -114,10 +149,19 @@ void PaintClassificationScreenPage(HDC dc, const RECT& page, int first, const Cl
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
+  int titleWidth = 0;
   {
     GdiObject font(ArialFont(20, 700));
     Selection selected(dc, font.get());
-    PageText(dc, (L + R) / 2, T, Align::Centre, content.pageTitle ? content.pageTitle : "");
+    const std::string title = content.pageTitle ? content.pageTitle : "";
+    if (content.rally) {
+      PageText(dc, L + 10, T, Align::Left, title);
+      SIZE size = {};
+      GetTextExtentPoint32A(dc, title.c_str(), static_cast<int>(title.size()), &size);
+      titleWidth = size.cx;
+    } else {
+      PageText(dc, (L + R) / 2, T, Align::Centre, title);
+    }
   }
   TrackDetails none = {};
   const TrackDetails& track = content.track ? *content.track : none;
@@ -159,12 +203,18 @@ void PaintClassificationScreenPage(HDC dc, const RECT& page, int first, const Cl
   Heads(dc, L, T + 125, kScreenHeads, content.international);
   GdiObject font(ArialFont(14, FW_NORMAL));
   Selection selected(dc, font.get());
+  if (content.rally && content.rally->excludedText) {
+    PageText(dc, L + 20 + titleWidth, T + 3, Align::Left, content.rally->excludedText);
+  }
   PageText(dc, R - 210, B - 40, Align::Left, Tr(Text::ClassificationFooter));
   for (int k = 0; k < kScreenLines; ++k) {
     const int y = T + 150 + 18 * k;
-    PageLine line = ScreenPageLine(first + k, content.rowCount, content.noteCount);
+    PageLine line = ContentLine(first + k, content, false);
     if (line.kind == PageLineKind::Row) RowLine(dc, L, y, kScreenColumns, content, line.index);
     if (line.kind == PageLineKind::Note) NoteLine(dc, L + 10, L + 40, L + 130, y, content.notes[line.index]);
+    if (line.kind == PageLineKind::Abandon || line.kind == PageLineKind::Penalty) {
+      RallyListLine(dc, L + 10, L + 275, y, content, line);
+    }
   }
 }
 
@@ -177,19 +227,23 @@ void PaintClassificationPrintedPage(HDC dc, HDC logo, const ClassificationPrinte
   heading.headingBand = page.rowLines > 0;
   heading.footer = Text::ClassificationFooter;
   heading.footerTop = 912;
+  const int d = content.rally ? kRallyPrintedPageDrop : 0;
+  heading.drop = d;
   PaintPrintedListFrame(dc, logo, page.rowLines, heading);
   {
     GdiObject font(ArialFont(15, 700));
     Selection selected(dc, font.get());
-    PageText(dc, 40, 220, Align::Left, content.classificationTitle);
+    PageText(dc, 40, 220 + d, Align::Left, content.classificationTitle);
   }
-  if (page.rowLines > 0) Heads(dc, 0, 250, kPrintedHeads, content.international);
+  if (page.rowLines > 0) Heads(dc, 0, 250 + d, kPrintedHeads, content.international);
   GdiObject font(ArialFont(14, FW_NORMAL));
   Selection selected(dc, font.get());
   for (int k = 0; k < page.lines; ++k) {
-    const int y = 275 + 20 * k;
-    PageLine line = PrintedPageLine(page.first + k, content.rowCount, content.noteCount);
+    const int y = 275 + d + 20 * k;
+    PageLine line = ContentLine(page.first + k, content, true);
     switch (line.kind) {
+      case PageLineKind::Abandon:
+      case PageLineKind::Penalty: RallyListLine(dc, 30, 325, y, content, line); break;
       case PageLineKind::Row: RowLine(dc, 0, y, kPrintedColumns, content, line.index); break;
       case PageLineKind::Note: NoteLine(dc, 30, 65, 180, y, content.notes[line.index]); break;
       case PageLineKind::TrackCondition:
@@ -207,7 +261,167 @@ void PaintClassificationPrintedPage(HDC dc, HDC logo, const ClassificationPrinte
 
 bool PrintClassificationPages(HWND owner, HDC printer, const char* documentName, const char* logoPath,
                               const ClassificationPageContent& content, const ClassificationPrintedText& text) {
-  std::vector<ClassificationPrintedPage> pages = ClassificationPrintedPages(content.rowCount, content.noteCount);
+  std::vector<ClassificationPrintedPage> pages =
+      content.rally ? RallyPrintedPages(content.rowCount, content.rally->abandonLines, content.rally->penaltyLines)
+                    : ClassificationPrintedPages(content.rowCount, content.noteCount);
   return PrintPages(owner, printer, documentName, logoPath, static_cast<int>(pages.size()),
                     [&](HDC dc, int page, HDC logo) { PaintClassificationPrintedPage(dc, logo, pages[page], content, text); });
+}
+
+void FitClassificationPage(HWND dialog, const RECT& page, int scrollBar, const std::vector<int>& buttons) {
+  const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+  MoveWindow(GetDlgItem(dialog, scrollBar), page.right + 2, page.top + 130, barWidth,
+             page.bottom - 40 - (page.top + 130), FALSE);
+  RECT client;
+  GetClientRect(dialog, &client);
+  const int width = page.right + 2 + barWidth + 8;
+  const int height = page.bottom + 40;
+  if (client.right >= width && client.bottom >= height) return;
+  RECT wanted = {0, 0, client.right > width ? client.right : width, client.bottom > height ? client.bottom : height};
+  AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+  SetWindowPos(dialog, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (buttons.empty()) return;
+  std::vector<RECT> places;
+  for (int id : buttons) {
+    RECT button;
+    GetWindowRect(GetDlgItem(dialog, id), &button);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+    places.push_back(button);
+  }
+  const int span = places.back().right - places.front().left;
+  const int shift = (page.left + page.right - span) / 2 - places.front().left;
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const RECT& r = places[i];
+    MoveWindow(GetDlgItem(dialog, buttons[i]), r.left + shift, page.bottom + 10, r.right - r.left, r.bottom - r.top,
+               FALSE);
+  }
+}
+
+void InvalidateClassificationPage(HWND dialog, const RECT& page) {
+  RedrawWindow(dialog, &page, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_NOCHILDREN);
+}
+
+void SetUpClassificationScrollBar(HWND bar, int maximum, bool shown) {
+  SetScrollRange(bar, SB_CTL, 0, maximum, FALSE);
+  SetScrollPos(bar, SB_CTL, 0, FALSE);
+  ShowWindow(bar, shown ? SW_SHOW : SW_HIDE);
+}
+
+bool ScrollClassificationPage(HWND bar, WPARAM wParam) {
+  int minimum = 0, maximum = 0;
+  GetScrollRange(bar, SB_CTL, &minimum, &maximum);
+  const int position = GetScrollPos(bar, SB_CTL);
+  int next = position;
+  switch (LOWORD(wParam)) {
+    case SB_LINEUP: next = position > minimum ? position - 1 : position; break;
+    case SB_LINEDOWN: next = position < maximum ? position + 1 : position; break;
+    case SB_PAGEUP: next = minimum; break;
+    case SB_PAGEDOWN: next = maximum; break;
+    case SB_THUMBPOSITION: next = HIWORD(wParam); break;
+  }
+  SetScrollPos(bar, SB_CTL, next, TRUE);
+  return next != position;
+}
+
+void FillFilterCombo(HWND dialog, int control, const std::vector<std::string>& items) {
+  HWND combo = GetDlgItem(dialog, control);
+  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SendMessageA(combo, CB_SETCURSEL, 0, 0);
+}
+
+std::string FilterComboText(HWND dialog, int control) {
+  char text[64] = {};
+  GetDlgItemTextA(dialog, control, text, sizeof text);
+  return text;
+}
+
+void ClassificationDialogParts::Dress(HWND dialog, int printButton, int publishButton, const char* publishPicturePath,
+                                      const std::vector<int>& fontControls) {
+  printPicture.Set(dialog, printButton, "images/impression.bmp");
+  publishPicture.Set(dialog, publishButton, publishPicturePath);
+  font = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+  for (int control : fontControls) SendDlgItemMessageA(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void ClassificationDialogParts::Release() {
+  printPicture.Release();
+  publishPicture.Release();
+  if (font) DeleteObject(font);
+  font = nullptr;
+}
+
+SCROLLINFO ClassificationScroll(HWND bar) {
+  SCROLLINFO scroll = {};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_ALL;
+  GetScrollInfo(bar, SB_CTL, &scroll);
+  return scroll;
+}
+
+void PaintClassificationInWindow(HWND dialog, const RECT& page, int first, const ClassificationPageContent& content) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(dialog, &paint);
+  const int saved = SaveDC(dc);
+  PaintClassificationScreenPage(dc, page, first, content);
+  RestoreDC(dc, saved);
+  EndPaint(dialog, &paint);
+}
+
+namespace {
+
+RECT ChildRect(HWND dialog, HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// The left edge of the nearest control right of r on its line, and the top of the nearest
+// below it in its columns.
+void FreeSpace(HWND dialog, HWND self, const RECT& r, int* right, int* bottom) {
+  RECT client;
+  GetClientRect(dialog, &client);
+  *right = client.right;
+  *bottom = client.bottom;
+  for (HWND other = GetWindow(dialog, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+    if (other == self || !(GetWindowLongPtrA(other, GWL_STYLE) & WS_VISIBLE)) continue;
+    const RECT o = ChildRect(dialog, other);
+    const bool sameLine = o.top < r.bottom && o.bottom > r.top;
+    if (sameLine && o.left >= r.right - 1 && o.left < *right) *right = o.left;
+    const bool sameColumns = o.left < *right && o.right > r.left;
+    if (!sameLine && sameColumns && o.top >= r.bottom - 1 && o.top < *bottom) *bottom = o.top;
+  }
+}
+
+}  // namespace
+
+void FitLabelsToText(HWND dialog, const std::vector<int>& labels) {
+  for (int id : labels) {
+    HWND label = GetDlgItem(dialog, id);
+    if (!label) continue;
+    char text[256] = {};
+    const int length = GetWindowTextA(label, text, sizeof text);
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, length, &size);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    const bool box = (GetWindowLongPtrA(label, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX &&
+                     SendMessageA(label, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON;
+    const int wanted = size.cx + (box ? GetSystemMetrics(SM_CXMENUCHECK) + 8 : 2);
+    RECT r = ChildRect(dialog, label);
+    if (r.right - r.left >= wanted) continue;
+    int right = 0, bottom = 0;
+    FreeSpace(dialog, label, r, &right, &bottom);
+    const int width = wanted < right - r.left - 2 ? wanted : right - r.left - 2;
+    int height = r.bottom - r.top;
+    if (!box && width < wanted && r.top + 2 * (size.cy + 1) <= bottom) height = 2 * (size.cy + 1);
+    if (width > r.right - r.left || height > r.bottom - r.top) {
+      MoveWindow(label, r.left, r.top, width > r.right - r.left ? width : r.right - r.left, height, TRUE);
+    }
+  }
 }

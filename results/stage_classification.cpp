@@ -42,28 +42,10 @@ void NormaliseTrackCondition(char (&condition)[kTrackConditionSize]) {
 
 void ReadRallySections(platform::WindowHandle owner, platform::TextFile& file, StageClassificationData* data,
                        int* fromDatabase) {
-  int first = 0;
-  if (FindTitledSection(file, kTrackKey, &first)) {
-    ReadTrackSection(file, first, &data->track);
-    data->international = StripInternationalPrefix(&data->track) ? 1 : 0;
-  }
+  ReadClassifiedRally(owner, file, data->rally, &data->track, &data->international, data->stageStatuses,
+                      data->participants);
   if (data->rally == 0) return;
-  if (FindTitledSection(file, kTreeviewFlagsKey, &first)) {
-    static TreeviewFlags flags;
-    ClearTreeviewFlags(flags);
-    ReadTreeviewFlagsSection(file, first, flags);
-    std::memcpy(data->stageStatuses, flags[data->rally - 1], sizeof data->stageStatuses);
-  } else {
-    ShowError(owner, Text::TreeviewFlagsTitleNotFoundMain);
-  }
-  if (FindRallySectionOf(file, kParticipantsKey, data->rally, &first)) {
-    ReadParticipantsSection(file, first, data->participants);
-  } else {
-    ShowError(owner, Text::ParticipantsListTitleNotFound);
-  }
-  if (FindRallySectionOf(file, kParticipantAgesKey, data->rally, &first)) {
-    ReadParticipantAgesSection(file, first, data->participants);
-  }
+  int first = 0;
   if (FindTitledSection(file, kPenaltiesKey, &first)) ReadPenaltiesSection(file, first, data->penalties, fromDatabase);
   char title[kSectionTitleSize];
   FormatSectionTitle(title, kStageResultsKey, data->rally, data->stage);
@@ -76,78 +58,20 @@ void ReadRallySections(platform::WindowHandle owner, platform::TextFile& file, S
   }
 }
 
-int CountPenalties(const PenaltyRecord penalties[kMaxPenalties]) {
-  int n = 0;
-  while (n < kMaxPenalties && penalties[n].code[0] != '\0') ++n;
-  return n;
-}
-
-bool PassesFilters(const ParticipantRecord& p, const char* carFilter, const char* ageFilter) {
-  if (std::strcmp(carFilter, kAllCategories) != 0 &&
-      std::strncmp(p.carCategory, carFilter, sizeof p.carCategory) != 0)
-    return false;
-  if (std::strcmp(ageFilter, kAllCategories) != 0) {
-    char age[kAgeFilterSize + 8];
-    std::snprintf(age, sizeof age, "%.*s(%.*s)", static_cast<int>(sizeof p.ageCategoryCode), p.ageCategoryCode,
-                  static_cast<int>(sizeof p.ageCategoryName), p.ageCategoryName);
-    if (std::strcmp(age, ageFilter) != 0) return false;
-  }
-  return true;
-}
-
 // Rows of the passing participants with the time and state of the result row of their name.
 int FillRows(const StageClassificationData& data, const char* carFilter, const char* ageFilter,
              ClassificationRow rows[kMaxParticipants]) {
-  ClearClassificationRows(rows);
-  const int n = data.participantCount;
-  int count = 0;
-  for (int i = 0; i < n; ++i) {
-    const ParticipantRecord& p = data.participants[i];
-    if (!PassesFilters(p, carFilter, ageFilter)) continue;
-    ClassificationRow& row = rows[count++];
-    platform::CopyBounded(row.name, sizeof row.name, std::string(p.name, strnlen(p.name, sizeof p.name)).c_str());
-    std::memcpy(row.carNumber, p.carNumber, sizeof row.carNumber);
-    std::memcpy(row.team, p.team, sizeof row.team);
-    std::memcpy(row.category, p.carCategory, sizeof row.category);
-    std::memcpy(row.ageCode, p.ageCategoryCode, sizeof row.ageCode);
-    std::memcpy(row.ageName, p.ageCategoryName, sizeof row.ageName);
-    for (int r = 0; r < n; ++r) {
-      if (SameField(data.results[r].name, p.name)) {
+  const int count = FillParticipantRows(data.participants, data.participantCount, carFilter, ageFilter, rows);
+  for (int i = 0; i < count; ++i) {
+    ClassificationRow& row = rows[i];
+    for (int r = 0; r < data.participantCount; ++r) {
+      if (SameField(data.results[r].name, row.name)) {
         row.time = data.penalisedTimes[r];
         row.state = data.results[r].state;
       }
     }
   }
   return count;
-}
-
-void RankAndGaps(ClassificationRow rows[kMaxParticipants], int count) {
-  RankClassificationByTime(rows, count);
-  RankClassificationByTime(rows, count);
-  ComputeClassificationGaps(rows, count);
-}
-
-void SetFilter(char* filter, std::size_t size, const char* item) {
-  if (!item || std::strcmp(item, Tr(Text::ClassificationAllCategories)) == 0) item = kAllCategories;
-  platform::CopyBounded(filter, size, item);
-}
-
-std::string AgeItem(const ClassificationRow& row) {
-  return std::string(row.ageCode, strnlen(row.ageCode, sizeof row.ageCode)) + "(" +
-         std::string(row.ageName, strnlen(row.ageName, sizeof row.ageName)) + ")";
-}
-
-std::string CarItem(const ClassificationRow& row) {
-  return std::string(row.category, strnlen(row.category, sizeof row.category));
-}
-
-template <typename Item>
-std::vector<std::string> CategoryItems(const ClassificationRow rows[kMaxParticipants], int count, Item item) {
-  std::vector<std::string> items{Tr(Text::ClassificationAllCategories), item(rows[0])};
-  for (int i = 0; i + 1 < count; ++i) {
-    if (item(rows[i]) != item(rows[i + 1])) items.push_back(item(rows[i + 1]));
-  }
-  return items;
 }
 
 }  // namespace
@@ -201,40 +125,6 @@ bool IsPowerStage(const StageClassificationData& data) {
   return status >= 4 && status <= 7;
 }
 
-const PenaltyRecord* CarriedPenalty(int state, const PenaltyRecord penalties[kMaxPenalties], int penaltyCount) {
-  const int p = state - kEntryFirstPenalty;
-  if (p < 0 || p >= penaltyCount || p >= kMaxPenalties) return nullptr;
-  return &penalties[p];
-}
-
-void ComputePenalisedTimes(const StageResultRow results[kMaxParticipants], const PenaltyRecord penalties[kMaxPenalties],
-                           int penaltyCount, int count, int times[kMaxParticipants]) {
-  count = ClampParticipantCount(count);
-  // From the stored times, so that penalties do not feed each other; an empty slot's
-  // NoTime is nobody's time.
-  int best = 0, worst = 0;
-  for (int i = 0; i < count; ++i) {
-    const int t = results[i].time;
-    if (t >= NoTime) continue;
-    if (t != 0 && (best == 0 || t < best)) best = t;
-    if (t > worst) worst = t;
-  }
-  for (int i = 0; i < kMaxParticipants; ++i) {
-    const int stored = results[i].time;
-    times[i] = stored;
-    const PenaltyRecord* penalty = CarriedPenalty(results[i].state, penalties, penaltyCount);
-    if (!penalty) continue;
-    const std::int64_t d = std::int64_t{penalty->duration} * 1000;
-    switch (penalty->kind) {
-      case kPenaltyGross: times[i] = ClampToTime(d); break;
-      case kPenaltyAdded: times[i] = ClampToTime(stored + d); break;
-      case kPenaltyAfterWinner: times[i] = ClampToTime(best + d); break;
-      case kPenaltyAfterLast: times[i] = ClampToTime(worst + d); break;
-      default: break;
-    }
-  }
-}
-
 void BuildStageClassificationRows(StageClassificationData* data) {
   data->rowCount = FillRows(*data, data->carFilter, data->ageFilter, data->rows);
 }
@@ -262,19 +152,19 @@ StageFilterItems OpenStageClassification(StageClassificationData* data) {
   BuildStageClassificationRows(data);
   StageFilterItems items;
   GroupClassificationByCarCategory(data->rows, data->rowCount);
-  items.cars = CategoryItems(data->rows, data->rowCount, CarItem);
+  items.cars = CarFilterItems(data->rows, data->rowCount);
   GroupClassificationByAgeCategory(data->rows, data->rowCount);
-  items.ages = CategoryItems(data->rows, data->rowCount, AgeItem);
-  RankAndGaps(data->rows, data->rowCount);
+  items.ages = AgeFilterItems(data->rows, data->rowCount);
+  RankWithGaps(data->rows, data->rowCount);
   BuildPenaltyNotes(data);
   return items;
 }
 
 void ChangeStageFilters(StageClassificationData* data, const char* carItem, const char* ageItem) {
-  SetFilter(data->carFilter, sizeof data->carFilter, carItem);
-  SetFilter(data->ageFilter, sizeof data->ageFilter, ageItem);
+  SetCategoryFilter(data->carFilter, sizeof data->carFilter, carItem);
+  SetCategoryFilter(data->ageFilter, sizeof data->ageFilter, ageItem);
   BuildStageClassificationRows(data);
-  RankAndGaps(data->rows, data->rowCount);
+  RankWithGaps(data->rows, data->rowCount);
   BuildPenaltyNotes(data);
 }
 
@@ -283,20 +173,6 @@ int BuildPowerStageRows(const StageClassificationData& data, ClassificationRow r
   RankClassificationByTime(rows, count);
   RankClassificationByTime(rows, count);
   return count;
-}
-
-void AddPowerStageBody(SectionBody& body, const ClassificationRow rows[kMaxParticipants], int count,
-                       int international) {
-  static ClassifiedDriver drivers[kMaxParticipants];
-  platform::ZeroBytes(drivers, sizeof drivers);
-  for (int i = 0; i < ClampParticipantCount(count); ++i) {
-    std::memcpy(drivers[i].name, rows[i].name, sizeof drivers[i].name);
-    std::memcpy(drivers[i].team, rows[i].team, sizeof drivers[i].team);
-    std::memcpy(drivers[i].carCategory, rows[i].category, sizeof drivers[i].carCategory);
-    std::memcpy(drivers[i].ageCategoryCode, rows[i].ageCode, sizeof drivers[i].ageCategoryCode);
-    std::memcpy(drivers[i].ageCategoryName, rows[i].ageName, sizeof drivers[i].ageCategoryName);
-  }
-  AddSavedClassificationBody(body, international, drivers);
 }
 
 bool SavePowerStageClassification(platform::WindowHandle owner, const StageClassificationData& data) {
@@ -309,7 +185,7 @@ bool SavePowerStageClassification(platform::WindowHandle owner, const StageClass
     return false;
   }
   SectionBody body;
-  AddPowerStageBody(body, rows, count, data.international);
+  AddSavedClassificationRows(body, rows, count, data.international);
   char title[kSectionTitleSize];
   FormatSectionTitle(title, kPowerStageClassificationKey, data.rally);
   return WriteRallySection(owner, file, title, kSavedClassificationReserve, body,

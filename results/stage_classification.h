@@ -12,7 +12,7 @@
 #include "race/event_records.h"
 #include "race/penalty_record.h"
 #include "race/settings_files.h"
-#include "results/category_filters.h"
+#include "results/classification_rows.h"
 #include "results/web_publishing.h"
 
 class SectionBody;
@@ -56,26 +56,13 @@ void LoadStageClassification(platform::WindowHandle owner, StageClassificationDa
 // A stage whose tree-view flags value is 4 to 7, in a build that has Power Stages.
 bool IsPowerStage(const StageClassificationData& data);
 
-// The time of each result row after its penalty. Penalties "after the winner" and "after
-// the last" start from the best (non-zero) and the worst stored time of rows 0..count-1,
-// empty slots at NoTime left out. A state pointing past the defined penalties applies none.
-void ComputePenalisedTimes(const StageResultRow results[kMaxParticipants], const PenaltyRecord penalties[kMaxPenalties],
-                           int penaltyCount, int count, int times[kMaxParticipants]);
-
-// The penalty a row's state carries (state - 4), or null when it carries none.
-const PenaltyRecord* CarriedPenalty(int state, const PenaltyRecord penalties[kMaxPenalties], int penaltyCount);
-
 // Rows of the participants that pass the filters, in participant order, each with the
 // penalised time and state of the result row of its name.
 void BuildStageClassificationRows(StageClassificationData* data);
 // One note per penalty of the list that a shown row carries, in list order.
 void BuildPenaltyNotes(StageClassificationData* data);
 
-// The filter combos' items, filled once at opening: "All" then each category once.
-struct StageFilterItems {
-  std::vector<std::string> cars;
-  std::vector<std::string> ages;
-};
+using StageFilterItems = ClassificationFilterItems;
 
 // Penalised times, rows of every participant grouped by car then by age category (the
 // combos' items come from these groupings), ranked with their gaps, notes, and both
@@ -97,9 +84,6 @@ inline int ClassificationScrollMaximum(int rowCount, int noteCount) {
 // The Power Stage classification: every participant, unfiltered and ungrouped, ranked twice.
 // Without gaps. rows receives the result.
 int BuildPowerStageRows(const StageClassificationData& data, ClassificationRow rows[kMaxParticipants]);
-// The saved classification body of those rows: the international flag, then 200 lines.
-void AddPowerStageBody(SectionBody& body, const ClassificationRow rows[kMaxParticipants], int count,
-                       int international);
 // Validate on a Power Stage: writes "CourseRallye%dClassementPowerStage" through the one
 // section writer. Nothing for another stage or without a stage. True when written.
 bool SavePowerStageClassification(platform::WindowHandle owner, const StageClassificationData& data);

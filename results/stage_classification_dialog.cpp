@@ -24,15 +24,12 @@ constexpr ControlText kTexts[] = {
     {IDC_STAGE_CLASS_CAR_LABEL, Text::StageClassificationCarCategories},
     {IDC_STAGE_CLASS_AGE_LABEL, Text::StageClassificationAgeCategories},
 };
-constexpr int kFontControls[] = {IDOK, IDC_STAGE_CLASS_CAR_FILTER, IDC_STAGE_CLASS_AGE_FILTER,
+const std::vector<int> kFontControls = {IDOK, IDC_STAGE_CLASS_CAR_FILTER, IDC_STAGE_CLASS_AGE_FILTER,
                                  IDC_STAGE_CLASS_ACCORDING, IDC_STAGE_CLASS_CAR_LABEL, IDC_STAGE_CLASS_AGE_LABEL};
 
 StageClassificationData data;
 WebPublishingState web;
-std::string openingFolder;
-ButtonPicture printPicture;
-ButtonPicture publishPicture;
-HFONT dialogFont = nullptr;
+ClassificationDialogParts parts;
 
 void ShowError(HWND dialog, Text text, Text caption = Text::CaptionError) {
   platform::ShowMessage(dialog, Tr(text), Tr(caption), platform::kMbOk | platform::kMbIconStop);
@@ -40,84 +37,37 @@ void ShowError(HWND dialog, Text text, Text caption = Text::CaptionError) {
 
 HWND ScrollBar(HWND dialog) { return GetDlgItem(dialog, IDC_STAGE_CLASS_SCROLL); }
 
-void InvalidatePage(HWND dialog) {
-  RECT page = kStageClassificationPage;
-  RedrawWindow(dialog, &page, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_NOCHILDREN);
-}
-
-// The page is drawn in pixels while the controls follow the dialog units of the system font,
-// which differ between systems: the window grows until its client area holds the page, and
-// the scroll bar stands beside the page's lines, whatever the units come to.
-void FitPage(HWND dialog) {
-  const RECT& page = kStageClassificationPage;
-  const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
-  MoveWindow(ScrollBar(dialog), page.right + 2, page.top + 130, barWidth, page.bottom - 40 - (page.top + 130), FALSE);
-  RECT client;
-  GetClientRect(dialog, &client);
-  const int width = page.right + 2 + barWidth + 8;
-  const int height = page.bottom + 40;
-  if (client.right >= width && client.bottom >= height) return;
-  RECT wanted = {0, 0, client.right > width ? client.right : width, client.bottom > height ? client.bottom : height};
-  AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
-  SetWindowPos(dialog, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // Validate stays centred under the page.
-  HWND validate = GetDlgItem(dialog, IDOK);
-  RECT button;
-  GetWindowRect(validate, &button);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
-  const int buttonWidth = button.right - button.left;
-  MoveWindow(validate, (page.left + page.right - buttonWidth) / 2, page.bottom + 10, buttonWidth,
-             button.bottom - button.top, FALSE);
-}
+void InvalidatePage(HWND dialog) { InvalidateClassificationPage(dialog, kStageClassificationPage); }
 
 void SetUpScrollBar(HWND dialog) {
-  HWND bar = ScrollBar(dialog);
-  SetScrollRange(bar, SB_CTL, 0, ClassificationScrollMaximum(data.rowCount, data.noteCount), FALSE);
-  SetScrollPos(bar, SB_CTL, 0, FALSE);
-  ShowWindow(bar, ClassificationScrollShown(data.rowCount, data.noteCount) ? SW_SHOW : SW_HIDE);
-}
-
-void FillCombo(HWND dialog, int control, const std::vector<std::string>& items) {
-  HWND combo = GetDlgItem(dialog, control);
-  SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  SendMessageA(combo, CB_SETCURSEL, 0, 0);
-}
-
-std::string ComboText(HWND dialog, int control) {
-  char text[64] = {};
-  GetDlgItemTextA(dialog, control, text, sizeof text);
-  return text;
+  SetUpClassificationScrollBar(ScrollBar(dialog), ClassificationScrollMaximum(data.rowCount, data.noteCount),
+                               ClassificationScrollShown(data.rowCount, data.noteCount));
 }
 
 void Open(HWND dialog) {
-  openingFolder = platform::CurrentFolder();
+  parts.openingFolder = platform::CurrentFolder();
   SetControlTexts(dialog, kTexts);
-  FitPage(dialog);
+  FitClassificationPage(dialog, kStageClassificationPage, IDC_STAGE_CLASS_SCROLL, {IDOK});
   LoadStageClassification(dialog, &data);
   CheckResultsWebSite(dialog, &web);
   StageFilterItems items = OpenStageClassification(&data);
   // CBS_SORT is not set: the items keep the order of the groupings.
-  FillCombo(dialog, IDC_STAGE_CLASS_CAR_FILTER, items.cars);
-  FillCombo(dialog, IDC_STAGE_CLASS_AGE_FILTER, items.ages);
+  FillFilterCombo(dialog, IDC_STAGE_CLASS_CAR_FILTER, items.cars);
+  FillFilterCombo(dialog, IDC_STAGE_CLASS_AGE_FILTER, items.ages);
   SetUpScrollBar(dialog);
-  printPicture.Set(dialog, IDC_STAGE_CLASS_PRINT, "images/impression.bmp");
-  publishPicture.Set(dialog, IDC_STAGE_CLASS_PUBLISH, PublishButtonPicture(web));
-  dialogFont = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-  for (int control : kFontControls) SendDlgItemMessageA(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), TRUE);
+  parts.Dress(dialog, IDC_STAGE_CLASS_PRINT, IDC_STAGE_CLASS_PUBLISH, PublishButtonPicture(web), kFontControls);
+  FitLabelsToText(dialog, {IDC_STAGE_CLASS_ACCORDING, IDC_STAGE_CLASS_CAR_LABEL, IDC_STAGE_CLASS_AGE_LABEL});
   InvalidatePage(dialog);
 }
 
 void Close(HWND dialog) {
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
   EndDialog(dialog, 0);
 }
 
 void ChangeFilters(HWND dialog) {
-  ChangeStageFilters(&data, ComboText(dialog, IDC_STAGE_CLASS_CAR_FILTER).c_str(),
-                     ComboText(dialog, IDC_STAGE_CLASS_AGE_FILTER).c_str());
+  ChangeStageFilters(&data, FilterComboText(dialog, IDC_STAGE_CLASS_CAR_FILTER).c_str(),
+                     FilterComboText(dialog, IDC_STAGE_CLASS_AGE_FILTER).c_str());
   SetUpScrollBar(dialog);
   InvalidatePage(dialog);
 }
@@ -135,7 +85,7 @@ void Print(HWND dialog) {
                              {data.trackCondition, data.comment});
     platform::ReleasePrinter(&printer);
   }
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
 }
 
 void Publish(HWND dialog) {
@@ -158,30 +108,17 @@ void Publish(HWND dialog) {
   } else {
     PublishArchive(dialog, web, data.rally, data.rallyName, StageArchiveName(data).c_str());
   }
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
 }
 
 void Validate(HWND dialog) {
-  platform::SetCurrentFolder(openingFolder.c_str());
+  platform::SetCurrentFolder(parts.openingFolder.c_str());
   SavePowerStageClassification(dialog, data);
   Close(dialog);
 }
 
 void Scroll(HWND dialog, WPARAM wParam) {
-  HWND bar = ScrollBar(dialog);
-  int minimum = 0, maximum = 0;
-  GetScrollRange(bar, SB_CTL, &minimum, &maximum);
-  const int position = GetScrollPos(bar, SB_CTL);
-  int next = position;
-  switch (LOWORD(wParam)) {
-    case SB_LINEUP: next = position > minimum ? position - 1 : position; break;
-    case SB_LINEDOWN: next = position < maximum ? position + 1 : position; break;
-    case SB_PAGEUP: next = minimum; break;
-    case SB_PAGEDOWN: next = maximum; break;
-    case SB_THUMBPOSITION: next = HIWORD(wParam); break;
-  }
-  SetScrollPos(bar, SB_CTL, next, TRUE);
-  if (next != position) InvalidatePage(dialog);
+  if (ScrollClassificationPage(ScrollBar(dialog), wParam)) InvalidatePage(dialog);
 }
 
 bool Command(HWND dialog, int id, int notification) {
@@ -203,15 +140,10 @@ bool Command(HWND dialog, int id, int notification) {
 }  // namespace
 
 void PaintStageClassification(HWND dialog, RECT page, const SCROLLINFO& scroll, const StageClassificationData& shown) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(dialog, &paint);
   ClassificationPageContent content = {shown.rows, shown.rowCount, shown.penalties, shown.penaltyCount, shown.notes,
                                        shown.noteCount, &shown.track, shown.pageTitle,
                                        StageScreenTitle(shown.carFilter, shown.ageFilter), shown.international};
-  const int saved = SaveDC(dc);
-  PaintClassificationScreenPage(dc, page, scroll.nPos, content);
-  RestoreDC(dc, saved);
-  EndPaint(dialog, &paint);
+  PaintClassificationInWindow(dialog, page, scroll.nPos, content);
 }
 
 INT_PTR CALLBACK StageClassificationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -225,10 +157,7 @@ INT_PTR CALLBACK StageClassificationDialogProc(HWND dialog, UINT message, WPARAM
       Scroll(dialog, wParam);
       return FALSE;
     case WM_PAINT: {
-      SCROLLINFO scroll = {};
-      scroll.cbSize = sizeof scroll;
-      scroll.fMask = SIF_ALL;
-      GetScrollInfo(ScrollBar(dialog), SB_CTL, &scroll);
+      const SCROLLINFO scroll = ClassificationScroll(ScrollBar(dialog));
       PaintStageClassification(dialog, kStageClassificationPage, scroll, data);
       return FALSE;
     }
@@ -236,10 +165,7 @@ INT_PTR CALLBACK StageClassificationDialogProc(HWND dialog, UINT message, WPARAM
       Close(dialog);
       return FALSE;
     case WM_DESTROY:
-      printPicture.Release();
-      publishPicture.Release();
-      if (dialogFont) DeleteObject(dialogFont);
-      dialogFont = nullptr;
+      parts.Release();
       return FALSE;
   }
   return FALSE;

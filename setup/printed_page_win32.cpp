@@ -13,36 +13,37 @@ void Band(HDC dc, const PrintedListHeading& heading, int top, int bottom, COLORR
   FillArea(dc, heading.bandLeft, top, heading.bandRight, bottom, colour);
 }
 
-void Frame(HDC dc, int right) {
+void Frame(HDC dc, int right, int drop) {
   GdiObject pen(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
   Selection selected(dc, pen.get());
-  DrawLine(dc, 20, 120, 20, 950);
-  DrawLine(dc, right, 120, right, 950);
-  for (int y : {141, 210, 910}) DrawLine(dc, 20, y, right, y);
+  DrawLine(dc, 20, 120 + drop, 20, 950 + drop);
+  DrawLine(dc, right, 120 + drop, right, 950 + drop);
+  for (int y : {141, 210, 910}) DrawLine(dc, 20, y + drop, right, y + drop);
 }
 
 // The event's details above the list and below it.
 void Details(HDC dc, const PrintedListHeading& heading) {
+  const int d = heading.drop;
   TrackDetails none = {};
   const TrackDetails& track = heading.track ? *heading.track : none;
   {
     GdiObject bold(ArialFont(15, 700));
     Selection selected(dc, bold.get());
-    PageText(dc, 30, 145, Align::Left, Tr(Text::ParticipantsPrintChampionship));
-    PageText(dc, 30, 163, Align::Left, Tr(Text::ParticipantsPrintRallyName));
-    PageText(dc, 30, 181, Align::Left, Tr(Text::ParticipantsPrintLocation));
-    PageText(dc, 520, 181, Align::Left, Tr(Text::ParticipantsPrintDate));
-    PageText(dc, 30, 915, Align::Left, Tr(Text::ParticipantsPrintRaceDirector));
-    PageText(dc, 30, 935, Align::Left, Tr(Text::ParticipantsPrintHostingClub));
+    PageText(dc, 30, 145 + d, Align::Left, Tr(Text::ParticipantsPrintChampionship));
+    PageText(dc, 30, 163 + d, Align::Left, Tr(Text::ParticipantsPrintRallyName));
+    PageText(dc, 30, 181 + d, Align::Left, Tr(Text::ParticipantsPrintLocation));
+    PageText(dc, 520, 181 + d, Align::Left, Tr(Text::ParticipantsPrintDate));
+    PageText(dc, 30, 915 + d, Align::Left, Tr(Text::ParticipantsPrintRaceDirector));
+    PageText(dc, 30, 935 + d, Align::Left, Tr(Text::ParticipantsPrintHostingClub));
   }
   GdiObject normal(ArialFont(15, FW_NORMAL));
   Selection selected(dc, normal.get());
-  PageText(dc, 135, 145, Align::Left, FieldText(track.championship));
-  PageText(dc, 135, 163, Align::Left, heading.eventTitle ? heading.eventTitle : "");
-  PageText(dc, 135, 181, Align::Left, FieldText(track.location));
-  PageText(dc, 565, 181, Align::Left, FieldText(track.date));
-  PageText(dc, heading.lowerValuesX, 915, Align::Left, FieldText(track.raceDirector));
-  PageText(dc, heading.lowerValuesX, 935, Align::Left, FieldText(track.hostingClub));
+  PageText(dc, 135, 145 + d, Align::Left, FieldText(track.championship));
+  PageText(dc, 135, 163 + d, Align::Left, heading.eventTitle ? heading.eventTitle : "");
+  PageText(dc, 135, 181 + d, Align::Left, FieldText(track.location));
+  PageText(dc, 565, 181 + d, Align::Left, FieldText(track.date));
+  PageText(dc, heading.lowerValuesX, 915 + d, Align::Left, FieldText(track.raceDirector));
+  PageText(dc, heading.lowerValuesX, 935 + d, Align::Left, FieldText(track.hostingClub));
 }
 
 }  // namespace
@@ -99,23 +100,24 @@ PrintedPageMapping::~PrintedPageMapping() { RestoreDC(dc_, saved_); }
 
 void PaintPrintedListFrame(HDC dc, HDC logo, int rows, const PrintedListHeading& heading) {
   if (logo) BitBlt(dc, 25, 25, 200, 50, logo, 0, 0, SRCCOPY);
-  if (heading.headingBand) Band(dc, heading, 247, 267, kHeadingBand);
+  const int d = heading.drop;
+  if (heading.headingBand) Band(dc, heading, 247 + d, 267 + d, kHeadingBand);
   for (int row = 0; row < rows; ++row) {
-    if (RowHasBand(row)) Band(dc, heading, PrintedRowTop(row) - 3, PrintedRowTop(row) + 17, kRowBand);
+    if (RowHasBand(row)) Band(dc, heading, PrintedRowTop(row) - 3 + d, PrintedRowTop(row) + 17 + d, kRowBand);
   }
-  Frame(dc, heading.frameRight);
+  Frame(dc, heading.frameRight, d);
 
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
   {
     GdiObject font(ArialFont(20, 700));
     Selection selected(dc, font.get());
-    PageText(dc, 342, 120, Align::Centre, heading.title ? heading.title : "");
+    PageText(dc, 342, 120 + d, Align::Centre, heading.title ? heading.title : "");
   }
   Details(dc, heading);
   GdiObject font(ArialFont(14, FW_NORMAL));
   Selection selected(dc, font.get());
-  PageText(dc, 445, heading.footerTop, Align::Left, Tr(heading.footer));
+  PageText(dc, 445, heading.footerTop + d, Align::Left, Tr(heading.footer));
 }
 
 namespace {

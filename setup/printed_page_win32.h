@@ -65,6 +65,8 @@ struct PrintedListHeading {
   bool headingBand = true;
   Text footer = Text::ParticipantsPrintFooter;
   int footerTop = 910;
+  // Everything but the logo stands this much lower (the rally classification's page).
+  int drop = 0;
 };
 
 // Maps the 700 x 900 page isotropically onto deviceWidth x deviceHeight pixels of dc for

@@ -122,6 +122,10 @@ void ReleasePrinter(PrinterChoice*) {}
 
 bool OpenWithShell(WindowHandle, const char*) { return false; }
 
+bool ChooseColour(WindowHandle, int, ChooserCustomColours*, int*) { return false; }
+
+bool ChooseScreenFont(WindowHandle, int, int, FontChoice*) { return false; }
+
 std::string ProgramFilesFolder() {
   const char* folder = std::getenv("VELLGRIN_PROGRAM_FILES");
   return folder ? folder : "/tmp";

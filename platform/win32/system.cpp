@@ -118,6 +118,52 @@ bool OpenWithShell(WindowHandle owner, const char* target) {
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+bool ChooseColour(WindowHandle owner, int initial, ChooserCustomColours* customColours, int* chosen) {
+  COLORREF custom[kChooserCustomColours];
+  for (int i = 0; i < kChooserCustomColours; ++i) custom[i] = static_cast<COLORREF>((*customColours)[i]);
+  CHOOSECOLORA cc;
+  std::memset(&cc, 0, sizeof cc);
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = static_cast<HWND>(owner);
+  cc.rgbResult = static_cast<COLORREF>(initial);
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT;
+  BOOL ok = ChooseColorA(&cc);
+  for (int i = 0; i < kChooserCustomColours; ++i) (*customColours)[i] = static_cast<int>(custom[i]);
+  if (!ok) return false;
+  *chosen = static_cast<int>(cc.rgbResult);
+  return true;
+}
+
+bool ChooseScreenFont(WindowHandle owner, int minPoints, int maxPoints, FontChoice* font) {
+  LOGFONTA logFont;
+  std::memset(&logFont, 0, sizeof logFont);
+  CopyBounded(logFont.lfFaceName, sizeof logFont.lfFaceName, font->face);
+  logFont.lfHeight = font->height;
+  logFont.lfWeight = font->weight;
+  logFont.lfItalic = static_cast<BYTE>(font->italic);
+  logFont.lfUnderline = static_cast<BYTE>(font->underline);
+  logFont.lfStrikeOut = static_cast<BYTE>(font->strikeOut);
+  CHOOSEFONTA cf;
+  std::memset(&cf, 0, sizeof cf);
+  cf.lStructSize = sizeof cf;
+  cf.hwndOwner = static_cast<HWND>(owner);
+  cf.lpLogFont = &logFont;
+  cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_LIMITSIZE;
+  cf.rgbColors = static_cast<COLORREF>(font->colour);
+  cf.nSizeMin = minPoints;
+  cf.nSizeMax = maxPoints;
+  if (!ChooseFontA(&cf)) return false;
+  CopyBounded(font->face, sizeof font->face, logFont.lfFaceName);
+  font->height = logFont.lfHeight;
+  font->weight = logFont.lfWeight;
+  font->italic = logFont.lfItalic;
+  font->underline = logFont.lfUnderline;
+  font->strikeOut = logFont.lfStrikeOut;
+  font->colour = static_cast<int>(cf.rgbColors);
+  return true;
+}
+
 std::string ProgramFilesFolder() {
   char folder[MAX_PATH] = {0};
   SHGetFolderPathA(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, folder);

@@ -410,6 +410,9 @@ const char* EnglishText(Text id) {
 #include "resources/en/event_setup_texts.inc"
 #include "resources/en/stage_classification_texts.inc"
 #include "resources/en/championships_texts.inc"
+#include "resources/en/settings_dialog_texts.inc"
+#include "resources/en/page_export_texts.inc"
+#include "resources/en/rally_classification_texts.inc"
   }
   return "";
 }

@@ -410,6 +410,9 @@ const char* SpanishText(Text id) {
 #include "resources/es/event_setup_texts.inc"
 #include "resources/es/stage_classification_texts.inc"
 #include "resources/es/championships_texts.inc"
+#include "resources/es/settings_dialog_texts.inc"
+#include "resources/es/page_export_texts.inc"
+#include "resources/es/rally_classification_texts.inc"
   }
   return "";
 }

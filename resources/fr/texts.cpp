@@ -410,6 +410,9 @@ const char* FrenchText(Text id) {
 #include "resources/fr/event_setup_texts.inc"
 #include "resources/fr/stage_classification_texts.inc"
 #include "resources/fr/championships_texts.inc"
+#include "resources/fr/settings_dialog_texts.inc"
+#include "resources/fr/page_export_texts.inc"
+#include "resources/fr/rally_classification_texts.inc"
   }
   return "";
 }

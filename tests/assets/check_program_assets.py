@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Checks the pictures, flags and sounds that the build makes: every file the programs name
 is there, in a form that LoadImage and PlaySound take, at a size that fits where it is shown,
-and sounds that are played while the race timer waits are short.
+sounds that are played while the race timer waits are short, and the guide is a readable PDF.
 
 Usage: check_program_assets.py ASSETS_FOLDER GENERATED_FOLDER CODES_FILE PROGRAM_RC
 (the program-folder assets, the resource pictures, "paysDrapeaux/codesPays.bd", program.rc)"""
 import os
 import re
 import struct
+import subprocess
 import sys
 import unittest
 
@@ -198,6 +199,24 @@ class Sounds(unittest.TestCase):
                 self.assertFalse(french == english, "the same recording in both languages")
                 self.assertGreater(self.sound(voice + ".wav")[3], 0.4)
                 self.assertGreater(self.sound(voice + "GB.wav")[3], 0.4)
+
+
+class HelpGuide(unittest.TestCase):
+    """The guide that "?" "Help" opens: a PDF of a few A4 pages that covers the race day."""
+
+    def test_guide_is_an_a4_pdf_of_a_few_pages(self):
+        path = os.path.join(ASSETS, "Guides", "HelpRallyeGB.pdf")
+        with open(path, "rb") as f:
+            self.assertEqual(f.read(5), b"%PDF-")
+        info = subprocess.run(["pdfinfo", path], check=True, capture_output=True, text=True).stdout
+        pages = int(re.search(r"^Pages:\s+(\d+)", info, re.MULTILINE).group(1))
+        self.assertTrue(2 <= pages <= 8, "%d pages" % pages)
+        self.assertIn("595 x 842", info)
+        text = subprocess.run(["pdftotext", path, "-"], check=True, capture_output=True, text=True).stdout
+        for words in ("New event", "List of participants", "Start", "Interface", "Sounds", "Display",
+                      "R\u00e9glagesSons.rg"):
+            with self.subTest(words):
+                self.assertIn(words, text)
 
 
 class ResourcePictures(unittest.TestCase):

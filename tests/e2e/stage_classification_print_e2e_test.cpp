@@ -18,12 +18,12 @@
 #include "results/stage_classification_ids.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/results/stage_event.h"
+#include "tests/support/classification_folder.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/pdf_printer.h"
 
 namespace {
 
-using testsupport::DefaultPrinterDC;
 using testsupport::PrintedDocument;
 
 std::string DriverName(int i) {
@@ -38,34 +38,16 @@ TEST(StageClassificationOnPaper, TwentySixDriversGiveTwoPagesTheCommentAloneOnTh
   ASSERT_EQ(printer.TakePrinted().problem, "");
   storagetest::WorkingFolder folder;
   platform::test::InterceptShell();
-  platform::test::SetProgramFolder(platform::CurrentFolder());
-  platform::CreateFolder("images");
-  platform::CreateFolder("WebResults");
-  for (const char* picture : {"images/impression.bmp", "images/wifiRouge.bmp", "images/trophee.bmp"}) {
-    std::string from = testsupport::HostPath(std::string(VELLGRIN_PROGRAM_ASSETS) + "/" + picture);
-    platform::CopyFileTo(from.c_str(), picture);
-  }
-  testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\nimages/trophee.bmp\t\r\n");
-  testsupport::WriteBytes("WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
+  testsupport::PrepareClassificationFolder();
   ASSERT_TRUE(WriteFreshEvent(nullptr, "Spring rally"));
   stagetest::StageEvent event;
   event.drivers = 26;
   event.abandonDriver = 0;
   ASSERT_TRUE(stagetest::WriteStageEvent(event));
 
-  HWND dialog = testsupport::OpenDialogOnTop("RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc);
-  ASSERT_NE(dialog, nullptr);
-  DefaultPrinterDC pdf;
-  ASSERT_NE(pdf.get(), nullptr);
-  platform::test::InterceptPrintDialog(pdf.get());
-  const std::string working = platform::CurrentFolder();
-  testsupport::SendCommand(dialog, IDC_STAGE_CLASS_PRINT);
-  EXPECT_TRUE(IsWindowVisible(dialog));
-  EXPECT_EQ(platform::CurrentFolder(), working);
-  PrintedDocument document = printer.TakePrinted("stage_classification_print_page1", 1);
-  DestroyWindow(dialog);
-  platform::test::StopInterceptingPrintDialog();
-  platform::test::StopInterceptingShell();
+  PrintedDocument document =
+      testsupport::PrintFromClassificationDialog(printer, "RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc,
+                                                 IDC_STAGE_CLASS_PRINT, "stage_classification_print_page1");
 
   ASSERT_TRUE(document.printed) << document.problem;
   EXPECT_EQ(document.pages, 2);

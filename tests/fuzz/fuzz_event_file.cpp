@@ -6,6 +6,7 @@
 
 #include "race/event_file.h"
 #include "race/event_records.h"
+#include "results/rally_classification.h"
 #include "setup/driver_penalty_model.h"
 #include "setup/race_parameters_model.h"
 #include "tests/fuzz/event_reference.h"
@@ -118,6 +119,25 @@ void ReadRally(platform::TextFile& file, const std::string& bytes, int rally) {
   }
 }
 
+// The rally classification of the header's rally: its range, texts and lines stay within
+// their tables whatever the file holds, and a filter change recomputes within them too.
+void ClassifyRally() {
+  static RallyClassificationData data;
+  LoadRallyClassification(nullptr, &data);
+  OpenRallyClassification(nullptr, &data);
+  for (int pass = 0; pass < 2; ++pass) {
+    const RallyClassificationOptions& o = data.options;
+    if (data.stageCount > 0 && (o.ssFrom < 1 || o.ssFrom > o.ssTo || o.ssTo > data.stageCount))
+      fuzz::Fail("a stage range outside the rally's stages");
+    if (data.rowCount < 0 || data.rowCount > data.participantCount || data.abandonLines > data.rowCount ||
+        data.penaltyLines > data.rowCount)
+      fuzz::Fail("rows or lines beyond the participants");
+    fuzz::CheckTexts(data.pageTitle, data.excludedText, data.rallyName, data.carFilter, data.ageFilter);
+    for (int i = 0; i < data.rowCount; ++i) fuzz::CheckTexts(data.rows[i].name, data.rows[i].category);
+    ChangeRallyFilters(nullptr, &data, data.rows[0].category, "All");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -159,6 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ReadRallyParticipantNames(names, 10000);
   for (const auto& rally : names)
     for (const auto& name : rally) fuzz::CheckTexts(name);
+  ClassifyRally();
   LoadRaceParameters(nullptr);
   static PenaltyRecord driverPenalties[kMaxPenalties];
   std::memset(driverPenalties, 0, sizeof driverPenalties);

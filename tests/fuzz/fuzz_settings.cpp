@@ -21,6 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       ReadSoundSettings(&switches);
       fuzz::CheckTexts(switches.language, switches.stageStart, switches.stageEnd, switches.passages,
                        switches.bestTime, switches.lapRejected, switches.countdown, switches.restClock);
+      // The sound options dialog writes back what it read: the words must come back as they were.
+      if (!WriteSoundSettings(switches)) fuzz::Fail("the sound settings could not be written back");
+      SoundSettings back;
+      std::memset(&back, 0, sizeof back);
+      ReadSoundSettings(&back);
+      if (std::memcmp(&back, &switches, sizeof back) != 0) fuzz::Fail("sound settings written back differ");
       break;
     }
     case 1:

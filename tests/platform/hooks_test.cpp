@@ -50,6 +50,46 @@ TEST(OtherHooks, SoundsFileDialogsPrinterAndShellAreAnsweredWithoutBlocking) {
   EXPECT_EQ(test::OpenedTargets()[0], "Guides\\HelpRallyeGB.pdf");
 }
 
+TEST(OtherHooks, ChoosersAnswerFromTheirQueuesAndRecordWhatTheyWereAsked) {
+  test::InterceptChoosers();
+  platform::ChooserCustomColours custom{};
+  custom[2] = 5;
+  platform::ChooserCustomColours edited{};
+  edited[15] = 0xABCDEF;
+  test::QueueColourAnswer(0x00FF00);
+  test::QueueColourAnswer(std::nullopt, edited);
+  int chosen = -1;
+  int owner = 0;
+  EXPECT_TRUE(platform::ChooseColour(&owner, 0x0000FF, &custom, &chosen));
+  EXPECT_EQ(chosen, 0x00FF00);
+  chosen = -1;
+  EXPECT_FALSE(platform::ChooseColour(&owner, 7, &custom, &chosen));
+  EXPECT_EQ(chosen, -1);
+  EXPECT_EQ(custom[15], 0xABCDEF) << "custom colours are edited also when the choice is cancelled";
+  EXPECT_FALSE(platform::ChooseColour(nullptr, 7, &custom, &chosen)) << "an empty queue cancels";
+  ASSERT_EQ(test::ColourChoosers().size(), 3u);
+  EXPECT_EQ(test::ColourChoosers()[0].owner, &owner);
+  EXPECT_EQ(test::ColourChoosers()[0].initial, 0x0000FF);
+  EXPECT_EQ(test::ColourChoosers()[0].customColours[2], 5);
+
+  platform::FontChoice font = {};
+  platform::CopyBounded(font.face, "Arial");
+  font.height = -21;
+  platform::FontChoice answer = font;
+  platform::CopyBounded(answer.face, "Verdana");
+  test::QueueFontAnswer(answer);
+  EXPECT_TRUE(platform::ChooseScreenFont(&owner, 8, 16, &font));
+  EXPECT_STREQ(font.face, "Verdana");
+  EXPECT_FALSE(platform::ChooseScreenFont(&owner, 0, 20, &font));
+  EXPECT_STREQ(font.face, "Verdana") << "a cancelled chooser leaves the font";
+  ASSERT_EQ(test::FontChoosers().size(), 2u);
+  EXPECT_STREQ(test::FontChoosers()[0].font.face, "Arial");
+  EXPECT_EQ(test::FontChoosers()[0].minPoints, 8);
+  EXPECT_EQ(test::FontChoosers()[0].maxPoints, 16);
+  test::StopInterceptingChoosers();
+  EXPECT_TRUE(test::ColourChoosers().empty());
+}
+
 TEST(ManualClock, MovesOnlyWhenToldAndCanImitateAMissingCounter) {
   test::UseManualClock(0xFFFFFFF0u, 3000000);
   std::uint32_t start = platform::TickCount();

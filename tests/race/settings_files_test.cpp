@@ -49,6 +49,28 @@ TEST(SoundSettings, EachLineGivesItsOwnWord) {
   EXPECT_FALSE(ReadSoundSettings(&settings));
 }
 
+TEST(SoundSettings, WrittenAsTheyStandOneWordPerLine) {
+  WorkingFolder folder;
+  SoundSettings settings = {};
+  platform::CopyBounded(settings.language, "SONLANGUEinconnu");
+  platform::CopyBounded(settings.stageStart, kSoundStageStartOn);
+  platform::CopyBounded(settings.passages, kSoundPassagesOff);
+  platform::CopyBounded(settings.restClock, kSoundRestClockOn);
+  ASSERT_TRUE(WriteSoundSettings(settings));
+  // An unknown word and the empty words of a failed read go back as they stand.
+  EXPECT_EQ(ReadBytes(kSoundSettingsFile),
+            "SONLANGUEinconnu\r\nSONDEBUTSPECIALEoui\r\n\r\nSONPASSAGEnon\r\n\r\n\r\n\r\nSONHORLOGEREPOSoui\r\n");
+  SoundSettings back = {};
+  ASSERT_TRUE(ReadSoundSettings(&back));
+  EXPECT_EQ(std::memcmp(&back, &settings, sizeof back), 0);
+
+  // A field filled to its last byte is never written past its width.
+  std::memset(settings.passages, 'P', sizeof settings.passages);
+  ASSERT_TRUE(WriteSoundSettings(settings));
+  EXPECT_NE(ReadBytes(kSoundSettingsFile).find("\r\n" + std::string(sizeof settings.passages - 1, 'P') + "\r\n\r\n"),
+            std::string::npos);
+}
+
 TEST(CustomSounds, RoundTripAndShortFiles) {
   WorkingFolder folder;
   static CustomSoundPaths paths, back;

@@ -26,6 +26,18 @@ inline bool WriteSection(const char* title, int reserve, const SectionBody& body
   return file && WriteRallySection(nullptr, file, title, reserve, body, Text::None);
 }
 
+// The track details of the tests' events, under the event name given.
+inline TrackDetails TestTrack(const char* eventName) {
+  TrackDetails details = {};
+  platform::CopyBounded(details.eventName, eventName);
+  platform::CopyBounded(details.hostingClub, "Lake Club");
+  platform::CopyBounded(details.championship, "Regional Cup");
+  platform::CopyBounded(details.raceDirector, "Paul Roy");
+  platform::CopyBounded(details.location, "Ridgeway");
+  platform::CopyBounded(details.date, "12/05/2026");
+  return details;
+}
+
 // Driver k (from 1) is "Driver kk", in car category Buggy (odd k) or Truck, age J(Junior)
 // for every third, with a stage time of 90 s less k - 1 seconds, finished.
 inline bool WriteStageEvent(const StageEvent& event) {
@@ -70,14 +82,7 @@ inline bool WriteStageEvent(const StageEvent& event) {
   SectionBody participantsBody, ages, track, stage;
   AddParticipantsBody(participantsBody, participants);
   AddParticipantAgesBody(ages, participants);
-  TrackDetails details = {};
-  platform::CopyBounded(details.eventName, event.eventName);
-  platform::CopyBounded(details.hostingClub, "Lake Club");
-  platform::CopyBounded(details.championship, "Regional Cup");
-  platform::CopyBounded(details.raceDirector, "Paul Roy");
-  platform::CopyBounded(details.location, "Ridgeway");
-  platform::CopyBounded(details.date, "12/05/2026");
-  AddTrackBody(track, details);
+  AddTrackBody(track, TestTrack(event.eventName));
   AddStageResultsBody(stage, results, 3, 0, {".", event.comment, event.condition});
   static TreeviewFlags flags;
   ClearTreeviewFlags(flags);

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "tests/support/capture.h"
 
@@ -14,6 +15,19 @@ inline std::string ControlText(HWND dialog, int control) {
   char text[256] = "";
   GetDlgItemTextA(dialog, control, text, sizeof text);
   return text;
+}
+
+// The items of a combo box, in its order.
+inline std::vector<std::string> ComboItems(HWND dialog, int control) {
+  std::vector<std::string> items;
+  HWND combo = GetDlgItem(dialog, control);
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    items.push_back(text);
+  }
+  return items;
 }
 
 // The WM_COMMAND a control sends its dialog, with that notification code.

@@ -21,26 +21,16 @@
 #include "tests/race/storage_test_support.h"
 #include "tests/results/stage_event.h"
 #include "tests/support/capture.h"
+#include "tests/support/classification_folder.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
 
 namespace {
 
+using testsupport::ComboItems;
 using testsupport::ControlText;
 using testsupport::ReadBytes;
 using testsupport::SendCommand;
-
-std::vector<std::string> ComboItems(HWND dialog, int control) {
-  std::vector<std::string> items;
-  HWND combo = GetDlgItem(dialog, control);
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[64] = {};
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
-}
 
 int PowerStageTitles() {
   std::string file = ReadBytes(kRallyFilePath);
@@ -56,17 +46,7 @@ class StageClassificationDialog : public ::testing::Test {
   void SetUp() override {
     platform::test::ClearMessages();
     platform::test::InterceptShell();
-    platform::test::SetProgramFolder(platform::CurrentFolder());
-    platform::CreateFolder("images");
-    platform::CreateFolder("WebResults");
-    for (const char* picture : {"images/impression.bmp", "images/wifiRouge.bmp", "images/wifiVert.bmp",
-                                "images/trophee.bmp", "paysDrapeaux/FRA.bmp", "paysDrapeaux/ITA.bmp"}) {
-      std::string from = testsupport::HostPath(std::string(VELLGRIN_PROGRAM_ASSETS) + "/" + picture);
-      platform::CopyFileTo(from.c_str(), picture);
-    }
-    testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\nimages/trophee.bmp\t\r\n");
-    // Nobody listens there: the login probe fails at once and the dialog opens unconnected.
-    testsupport::WriteBytes("WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
+    testsupport::PrepareClassificationFolder();
     ASSERT_TRUE(WriteFreshEvent(nullptr, "Spring rally"));
   }
   void TearDown() override {

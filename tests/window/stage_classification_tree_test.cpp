@@ -1,5 +1,6 @@
-// The main window opens the stage classification from the event tree: only for a rally
-// with results, and selects the rally again once the dialog has closed.
+// The main window opens the stage classification from the event tree only for a rally with
+// results, and the rally classification from the rally's "Class. Rally" item; it selects
+// the rally again once the dialog has closed.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,21 @@ TEST_F(StageClassificationFromTree, OpensOnlyForARallyWithResultsAndReselectsThe
   EXPECT_EQ(Main().selectedNode, 10000) << "the rally is selected again";
   EXPECT_EQ(testsupport::ReadBytes(kRallyFilePath).find("ClassementPowerStage"), std::string::npos)
       << "Esc writes nothing";
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty()) << testsupport::ShownMessageTexts()[0];
+}
+
+TEST_F(StageClassificationFromTree, TheRallyItemOpensTheRallyClassificationAndReselectsTheRally) {
+  LoadEvent();
+  auto play = [](HWND dialog) {
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    testsupport::CaptureWindow(dialog, "rally_classification_from_tree");
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  };
+  EXPECT_TRUE(SelectAndPlay(14100, "Classification of the rally", play));
+  EXPECT_EQ(Main().selectedNode, 10000) << "the rally is selected again";
+  EXPECT_EQ(testsupport::ReadBytes(kRallyFilePath).find("ClassementRallye"), std::string::npos)
+      << "Cancel writes nothing";
   EXPECT_TRUE(testsupport::ShownMessageTexts().empty()) << testsupport::ShownMessageTexts()[0];
 }
 
