@@ -496,12 +496,18 @@ bool RewriteListedSection(platform::WindowHandle owner, platform::TextFile& file
 bool ReadRallyFileHeader(int* selectedNode, int* rallyCount, RallyRecord rallies[kMaxRallies]) {
   platform::TextFile file(kRallyFilePath, "r+");
   if (!file) return false;
+  ReadRallyFileHeaderFrom(file, selectedNode, rallyCount, rallies);
+  return true;
+}
+
+void ReadRallyFileHeaderFrom(platform::TextFile& file, int* selectedNode, int* rallyCount,
+                             RallyRecord rallies[kMaxRallies]) {
   ClearRallyList(rallies);
   *selectedNode = 0;
   *rallyCount = 0;
   file.Rewind();
   int count = 0;
-  if (!ReadNumberField(file, selectedNode) || !ReadNumberField(file, &count)) return true;
+  if (!ReadNumberField(file, selectedNode) || !ReadNumberField(file, &count)) return;
   *rallyCount = Clamp(count, 0, kMaxRallies);
   for (int i = 0; i < *rallyCount && !file.AtEnd(); ++i) {
     RallyRecord& rally = rallies[i];
@@ -512,7 +518,6 @@ bool ReadRallyFileHeader(int* selectedNode, int* rallyCount, RallyRecord rallies
     rally.participantCount = Clamp(rally.participantCount, 0, kMaxParticipants);
     rally.stageCount = Clamp(rally.stageCount, 0, kMaxStages);
   }
-  return true;
 }
 
 bool WriteRallyFileHeader(platform::WindowHandle owner, int selectedNode, int rallyCount,

@@ -128,6 +128,9 @@ bool RewriteListedSection(platform::WindowHandle owner, platform::TextFile& file
 // is clamped to 0..9 and the per-rally counts to their tables. False when the file cannot be
 // opened.
 bool ReadRallyFileHeader(int* selectedNode, int* rallyCount, RallyRecord rallies[kMaxRallies]);
+// The same from any event file, open at any position.
+void ReadRallyFileHeaderFrom(platform::TextFile& file, int* selectedNode, int* rallyCount,
+                             RallyRecord rallies[kMaxRallies]);
 // Rewrites the header over its reserve. Refuses with a message, writing nothing, a header that
 // would not fit in its 336 characters. False also when the file cannot be opened. A first line
 // that is not the reserve is replaced through a rewritten copy of the file (an empty one is

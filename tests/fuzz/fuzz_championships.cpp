@@ -1,9 +1,10 @@
-// The championship files: the points scale file "Championnats/ChampionnatPoints.pts" and a
-// championship's sponsors file. What a reader leaves is bounded, and written back by the
+// The championship files: the points scale file "Championnats/ChampionnatPoints.pts", a
+// championship's sponsors file and its classification file. What a reader leaves is bounded, and written back by the
 // program's writer it reads back the same.
 #include <cstdint>
 #include <cstring>
 
+#include "results/championship_classification.h"
 #include "results/championship_files.h"
 #include "results/championship_sponsors.h"
 #include "results/points_scale_file.h"
@@ -61,17 +62,45 @@ void SponsorsFile(const std::uint8_t* data, std::size_t size) {
   }
 }
 
+void ClassificationFile(const std::uint8_t* data, std::size_t size) {
+  const char* path = "Championnats/Cup/ClassementChampionnat.clt";
+  fuzz::WriteFile(path, data, size);
+  ChampionshipState state{&CurrentChampionship(), 0, 0};
+  ReadChampionshipClassificationFile(path, &state);
+  if (state.eventCount < 0 || state.eventCount > kMaxChampionshipEvents || state.tables->rallyCount < 0 ||
+      state.tables->rallyCount > kMaxChampionshipRallies) {
+    fuzz::Fail("a count of the classification file is out of its table");
+  }
+  for (const ChampionshipEvent& event : state.tables->events) fuzz::CheckTexts(event.name, event.imagePath);
+  for (int r = 0; r < state.tables->rallyCount; ++r) {
+    const ChampionshipRally& rally = state.tables->rallies[r];
+    if (rally.rowCount < 0 || rally.rowCount > kMaxChampionshipDrivers) fuzz::Fail("a row count is out of its table");
+    fuzz::CheckText(rally.name);
+    for (const ChampionshipRow& row : rally.rows) {
+      fuzz::CheckTexts(row.driver, row.team, row.carCategory, row.ageCode, row.ageName);
+    }
+  }
+  const std::string written = ChampionshipClassificationImage(state);
+  if (!WriteChampionshipClassificationFile(path, state)) fuzz::Fail("the classification file could not be written");
+  ReadChampionshipClassificationFile(path, &state);
+  if (ChampionshipClassificationImage(state) != written) {
+    fuzz::Fail("the classification file read back differs from what was written");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::EnterProgramFolder();
   static const bool folder = CreateChampionshipFolder("Cup");
   if (!folder) fuzz::Fail("the championship's folder could not be made");
-  fuzz::Choice in = fuzz::Choose(data, size, 2);
+  fuzz::Choice in = fuzz::Choose(data, size, 3);
   if (in.pick == 0) {
     PointsFile(in.data, in.size);
-  } else {
+  } else if (in.pick == 1) {
     SponsorsFile(in.data, in.size);
+  } else {
+    ClassificationFile(in.data, in.size);
   }
   fuzz::EndInput();
   return 0;

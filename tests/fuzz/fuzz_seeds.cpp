@@ -18,6 +18,7 @@
 #include "race/interface_settings.h"
 #include "race/penalty_database.h"
 #include "race/settings_files.h"
+#include "results/championship_classification.h"
 #include "results/championship_files.h"
 #include "results/championship_sponsors.h"
 #include "results/ftp_upload.h"
@@ -191,6 +192,34 @@ void SettingsSeeds() {
   SponsorsFilePath("Regional", path, sizeof path);
   WriteSponsorsFile(path, sponsors, 2);
   Seed("championships", 1, fuzz::ReadFile(path));
+  ChampionshipState state{&CurrentChampionship(), 2, 1};
+  ClearChampionshipTables(state.tables);
+  Set(state.tables->events[0].name, "Spring");
+  Set(state.tables->events[1].name, "Autumn");
+  Set(state.tables->events[1].imagePath, "C:\\pictures\\autumn.bmp");
+  state.tables->events[0].day = state.tables->events[1].day = 12;
+  state.tables->events[0].month = 4;
+  state.tables->events[1].month = 10;
+  state.tables->events[0].year = state.tables->events[1].year = 2026;
+  state.tables->rallyCount = 1;
+  ChampionshipRally& rally = state.tables->rallies[0];
+  Set(rally.name, "Buggy");
+  rally.rowCount = 2;
+  Set(rally.rows[0].driver, "ALBERT Jean");
+  Set(rally.rows[0].carCategory, "4x4");
+  rally.rows[0].place[0] = 1;
+  rally.rows[0].rallyPoints[0] = 25;
+  rally.rows[0].total = 25;
+  Set(rally.rows[1].driver, "BRUNO Marc");
+  Set(rally.rows[1].ageCode, "J");
+  Set(rally.rows[1].ageName, "Junior");
+  rally.rows[1].place[1] = 1;
+  rally.rows[1].rallyPoints[1] = 25;
+  rally.rows[1].powerStagePoints[1] = 5;
+  rally.rows[1].total = 30;
+  ChampionshipFilePath("Regional", kChampionshipClassificationFile, path, sizeof path);
+  WriteChampionshipClassificationFile(path, state);
+  Seed("championships", 2, fuzz::ReadFile(path));
 }
 
 void DecoderSeeds() {

@@ -101,6 +101,8 @@ struct Seen {
   bool sponsorsOpened = false;
   std::string sponsorsTitle;
   bool sponsorsOnScreen = false;
+  bool classificationOpened = false;
+  std::string classificationTitle;
 };
 Seen seen;
 
@@ -185,14 +187,24 @@ TEST_F(ChampionshipWindow, RecordedScalesComeBackOkDiscardsAndSponsorsOpensWithT
     });
     SendCommand(dialog, IDC_CHAMP_SPONSORS);
     KillTimer(nullptr, timer);
-    // View opens nothing yet.
+    // View opens the classification of the chosen championship.
+    timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+      HWND classification = FindWindowA(nullptr, "Championship classification");
+      if (!classification || seen.classificationOpened) return;
+      seen.classificationOpened = true;
+      seen.classificationTitle = ControlText(classification, IDC_STANDINGS_TITLE);
+      SendCommand(classification, IDCANCEL);
+    });
     SendCommand(dialog, IDC_CHAMP_VIEW);
+    KillTimer(nullptr, timer);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
   }));
   EXPECT_EQ(seen.values[0], 100);
   EXPECT_TRUE(seen.sponsorsOpened);
   EXPECT_EQ(seen.sponsorsTitle, "Championship 'Cup B'");
   EXPECT_TRUE(seen.sponsorsOnScreen) << "the whole page preview on the screen";
+  EXPECT_TRUE(seen.classificationOpened);
+  EXPECT_EQ(seen.classificationTitle, "Championship 'Cup B'");
   EXPECT_EQ(ReadBytes("Championnats/ChampionnatPoints.pts"), recorded);
 }
 
