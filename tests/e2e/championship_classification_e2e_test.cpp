@@ -54,7 +54,7 @@ class ChampionshipClassificationE2E : public testsupport::RaceE2E {
     Simulator simulator(folder, "--model zl1 --exit-after 60000 --scenario \"" + scenario + "\"");
     platform::test::ClearMessages();
     Pump(300);
-    SendMessageA(window, WM_COMMAND, kStartButton, 0);
+    ClickStart();
     ASSERT_EQ(Main().timing.timing, 1);
     RunUntilStageEnds(60000);
     ASSERT_EQ(Main().timing.stageState, 3) << "SS" << stage << " finished by itself";

@@ -82,7 +82,7 @@ TEST_F(DecoderLinkLossE2E, ALostZL2IsDeclaredAfterTwoFailedKeepAlivesSoughtEvery
   StartWithEvent(event);
   platform::test::ClearMessages();
   Pump(300);
-  SendMessageA(window, WM_COMMAND, kStartButton, 0);
+  ClickStart();
   ASSERT_EQ(Main().timing.timing, 1) << "the decoder acknowledged the clock reset";
   const DecoderLinkState& link = RaceEngine().link;
   ASSERT_EQ(link.keepAliveOn, 1);

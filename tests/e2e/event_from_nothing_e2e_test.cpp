@@ -121,7 +121,7 @@ TEST_F(EventFromNothingE2E, ANewEventIsSetUpThroughTheDialogsAndItsFirstStageTim
 
   platform::test::ClearMessages();
   Pump(300);  // the first ticks read the link settings
-  SendMessageA(window, WM_COMMAND, kStartButton, 0);
+  ClickStart();
   ASSERT_EQ(Main().timing.timing, 1) << "the decoder acknowledged the clock reset";
   RunUntilStageEnds(60000);
   ASSERT_EQ(Main().timing.stageState, 3) << "the stage finished by itself";

@@ -89,7 +89,7 @@ TEST_F(InternetDialogE2E, ActivatingDuringATimedStageKeepsEveryTickGapUnder50Ms)
   });
 
   Pump(300);
-  SendMessageA(window, WM_COMMAND, kStartButton, 0);
+  ClickStart();
   ASSERT_EQ(Main().timing.timing, 1) << "the stage is timed";
   RunUntil([] { return false; }, 500);
   platform::test::ClearMessages();

@@ -63,9 +63,7 @@ class RaceControlsE2E : public testsupport::RaceE2E {
   void Start() {
     platform::test::ClearMessages();
     Pump(300);
-    DWORD before = GetTickCount();
-    SendMessageA(window, WM_COMMAND, kStartButton, 0);
-    startCommandMs = GetTickCount() - before;
+    startCommandMs = ClickStart();
     ASSERT_EQ(Main().timing.timing, 1) << "the stage started";
   }
   DWORD startCommandMs = 0;
@@ -178,7 +176,7 @@ TEST_F(RaceControlsE2E, PauseStartsTheRestWhichCountsDownUntilStartAndClearEmpti
   EXPECT_EQ(rest.startTick, restTick);
 
   // Start ends the rest and resumes the clock from where it was.
-  SendMessageA(window, WM_COMMAND, kStartButton, 0);
+  ClickStart();
   ASSERT_EQ(Main().timing.timing, 1);
   EXPECT_EQ(rest.active, 0);
   EXPECT_STREQ(rest.restText, "");
@@ -219,7 +217,7 @@ TEST_F(RaceControlsE2E, PauseStartsTheRestWhichCountsDownUntilStartAndClearEmpti
   EXPECT_EQ(RestSecondsShown(), 58);
 
   // The next Start is a fresh one: its clock counts from zero.
-  SendMessageA(window, WM_COMMAND, kStartButton, 0);
+  ClickStart();
   ASSERT_EQ(Main().timing.timing, 1);
   EXPECT_EQ(rest.active, 0);
   Pump(1500);

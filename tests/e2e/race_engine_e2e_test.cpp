@@ -91,7 +91,7 @@ TEST_F(RaceEngineE2E, AZL2StageIsTimedToTheMillisecondRankedAndSaved) {
   // The first ticks read the link settings that start-up wrote.
   Pump(300);
 
-  SendMessageA(window, WM_COMMAND, kStartButton, 0);
+  ClickStart();
   ASSERT_EQ(Main().timing.timing, 1) << "the decoder acknowledged the clock reset";
   double longestGap = RunUntilStageEnds(90000).longestMs;
   std::printf("longest gap between two race ticks: %.1f ms\n", longestGap);
@@ -193,7 +193,7 @@ TEST_F(RaceEngineE2E, AZL1StageIsTimedWithinATickOfTheTrueCrossings) {
   PublishTo(folder, ftp);
   platform::test::ClearMessages();
   Pump(300);
-  SendMessageA(window, WM_COMMAND, kStartButton, 0);
+  ClickStart();
   ASSERT_EQ(Main().timing.timing, 1);
   ASSERT_LT(GetTickCount() - simulatorStart, static_cast<DWORD>(kLead - 500)) << "started too late for the scenario";
   double longestGap = RunUntilStageEnds(90000).longestMs;

@@ -122,7 +122,7 @@ class RaceWindowE2E : public testsupport::RaceE2E {
   void Start() {
     platform::test::ClearMessages();
     Pump(300);
-    SendMessageA(window, WM_COMMAND, kStartButton, 0);
+    ClickStart();
     ASSERT_EQ(Main().timing.timing, 1) << "the stage started";
   }
   // A stage whose passes the simulator sends as a ZL2, every frame in three pieces a few

@@ -52,7 +52,7 @@ class RallyClassificationE2E : public testsupport::RaceE2E {
     Simulator simulator(folder, "--model zl1 --exit-after 60000 --scenario \"" + scenario + "\"");
     platform::test::ClearMessages();
     Pump(300);
-    SendMessageA(window, WM_COMMAND, kStartButton, 0);
+    ClickStart();
     ASSERT_EQ(Main().timing.timing, 1);
     ASSERT_LT(GetTickCount() - simulatorStart, static_cast<DWORD>(kLead - 500)) << "started too late";
     RunUntilStageEnds(60000);

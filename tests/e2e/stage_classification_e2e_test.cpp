@@ -67,7 +67,7 @@ TEST_F(StageClassificationE2E, APowerStageTimedOverTheSerialLineIsPublishedAndVa
   ASSERT_TRUE(SetPowerStage(window, Main(), 1, 1, true));
   platform::test::ClearMessages();
   Pump(300);
-  SendMessageA(window, WM_COMMAND, kStartButton, 0);
+  ClickStart();
   ASSERT_EQ(Main().timing.timing, 1);
   RunUntilStageEnds(60000);
   ASSERT_EQ(Main().timing.stageState, 3) << "the stage finished by itself";
