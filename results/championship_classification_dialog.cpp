@@ -66,25 +66,36 @@ constexpr int kNormalFont[] = {IDOK,
 constexpr int kBoldFont[] = {IDC_STANDINGS_ADD_GROUP, IDC_STANDINGS_ADD, IDC_STANDINGS_LIST_GROUP,
                              IDC_STANDINGS_REMOVE};
 
-struct Placement {
-  int control, x, y, width, height;
-};
 // Above the page, which starts at y 250.
-constexpr Placement kPlacements[] = {
-    {IDC_STANDINGS_TITLE, 20, 6, 760, 40},           {IDOK, 960, 10, 100, 28},
-    {IDCANCEL, 960, 44, 100, 28},                    {IDC_STANDINGS_ADD_GROUP, 20, 52, 470, 190},
-    {IDC_STANDINGS_DATE_LABEL, 32, 78, 100, 20},     {IDC_STANDINGS_DAY, 135, 75, 55, 300},
-    {IDC_STANDINGS_MONTH, 195, 75, 120, 300},        {IDC_STANDINGS_YEAR, 320, 75, 80, 300},
-    {IDC_STANDINGS_NAME_LABEL, 32, 112, 100, 20},    {IDC_STANDINGS_NAME, 135, 108, 180, 24},
-    {IDC_STANDINGS_FILE, 32, 142, 90, 26},           {IDC_STANDINGS_FILE_SHOWN, 130, 142, 350, 52},
-    {IDC_STANDINGS_ADD, 190, 200, 110, 30},          {IDC_STANDINGS_LIST_GROUP, 505, 52, 300, 112},
-    {IDC_STANDINGS_EVENTS_LABEL, 517, 78, 110, 20},  {IDC_STANDINGS_EVENTS, 630, 75, 165, 300},
-    {IDC_STANDINGS_EVENT_DATE, 630, 104, 165, 20},   {IDC_STANDINGS_REMOVE, 517, 126, 100, 28},
-    {IDC_STANDINGS_RALLY_LABEL, 510, 180, 60, 20},   {IDC_STANDINGS_RALLY, 575, 176, 230, 300},
-    {IDC_STANDINGS_POWER_STAGE, 510, 212, 220, 24},  {IDC_STANDINGS_CAR_LABEL, 820, 84, 200, 20},
-    {IDC_STANDINGS_CAR_FILTER, 820, 106, 240, 300},  {IDC_STANDINGS_AGE_LABEL, 820, 138, 200, 20},
-    {IDC_STANDINGS_AGE_FILTER, 820, 160, 240, 300},  {IDC_STANDINGS_EDIT, 880, 196, 44, 44},
-    {IDC_STANDINGS_SAVE, 940, 196, 44, 44},          {IDC_STANDINGS_ROWS_BAR, 1030, 408, 16, 304},
+constexpr PlacedControl kPlacements[] = {
+    {IDC_STANDINGS_TITLE, {20, 6, 780, 46}},
+    {IDOK, {960, 10, 1060, 38}},
+    {IDCANCEL, {960, 44, 1060, 72}},
+    {IDC_STANDINGS_ADD_GROUP, {20, 52, 490, 242}},
+    {IDC_STANDINGS_DATE_LABEL, {32, 78, 132, 98}},
+    {IDC_STANDINGS_DAY, {135, 75, 190, 375}},
+    {IDC_STANDINGS_MONTH, {195, 75, 315, 375}},
+    {IDC_STANDINGS_YEAR, {320, 75, 400, 375}},
+    {IDC_STANDINGS_NAME_LABEL, {32, 112, 132, 132}},
+    {IDC_STANDINGS_NAME, {135, 108, 315, 132}},
+    {IDC_STANDINGS_FILE, {32, 142, 122, 168}},
+    {IDC_STANDINGS_FILE_SHOWN, {130, 142, 480, 194}},
+    {IDC_STANDINGS_ADD, {190, 200, 300, 230}},
+    {IDC_STANDINGS_LIST_GROUP, {505, 52, 805, 164}},
+    {IDC_STANDINGS_EVENTS_LABEL, {517, 78, 627, 98}},
+    {IDC_STANDINGS_EVENTS, {630, 75, 795, 375}},
+    {IDC_STANDINGS_EVENT_DATE, {630, 104, 795, 124}},
+    {IDC_STANDINGS_REMOVE, {517, 126, 617, 154}},
+    {IDC_STANDINGS_RALLY_LABEL, {510, 180, 570, 200}},
+    {IDC_STANDINGS_RALLY, {575, 176, 805, 476}},
+    {IDC_STANDINGS_POWER_STAGE, {510, 212, 730, 236}},
+    {IDC_STANDINGS_CAR_LABEL, {820, 84, 1020, 104}},
+    {IDC_STANDINGS_CAR_FILTER, {820, 106, 1060, 406}},
+    {IDC_STANDINGS_AGE_LABEL, {820, 138, 1020, 158}},
+    {IDC_STANDINGS_AGE_FILTER, {820, 160, 1060, 460}},
+    {IDC_STANDINGS_EDIT, {880, 196, 924, 240}},
+    {IDC_STANDINGS_SAVE, {940, 196, 984, 240}},
+    {IDC_STANDINGS_ROWS_BAR, {1030, 408, 1046, 712}},
 };
 constexpr PixelRect kPage = {20, 250, 1060, 840};
 constexpr RECT kTableArea = {20, 292, 1025, 710};
@@ -431,18 +442,9 @@ void Scroll(HWND dialog, bool rows, int code, int thumb) {
 }
 
 void PlaceControls(HWND dialog) {
-  for (const Placement& place : kPlacements) {
-    if (HWND control = Item(dialog, place.control)) MoveWindow(control, place.x, place.y, place.width, place.height, FALSE);
-  }
+  PlaceControlsInPixels(dialog, kPlacements);
   GrowClientToHold(dialog, kClientWidth, kClientHeight);
-  RECT window, work;
-  GetWindowRect(dialog, &window);
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const int width = window.right - window.left, height = window.bottom - window.top;
-  const int left = work.left + ((work.right - work.left) - width) / 2;
-  const int top = work.top + ((work.bottom - work.top) - height) / 2;
-  SetWindowPos(dialog, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CentreOnWorkArea(dialog);
 }
 
 void ReadChampionship(HWND dialog) {

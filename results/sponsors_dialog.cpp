@@ -48,18 +48,23 @@ constexpr int kBoldFont[] = {IDC_SPONSORS_LABEL, IDC_SPONSORS_COUNT_LABEL};
 // The controls in client pixels around the logo box (380, 140)-(580, 200) and above the
 // page, which starts at y 240: the template's dialog units come to other sizes on other
 // systems.
-struct Placement {
-  int control, x, y, width, height;
-};
-constexpr Placement kPlacements[] = {
-    {IDC_SPONSORS_TITLE, 20, 6, 730, 40},         {IDC_SPONSORS_LABEL, 30, 58, 120, 20},
-    {IDC_SPONSORS_NEW_NAME, 30, 80, 170, 24},     {IDC_SPONSORS_ADD, 210, 80, 65, 24},
-    {IDC_SPONSORS_REMOVE, 280, 80, 75, 24},       {IDC_SPONSORS_COUNT_LABEL, 30, 114, 200, 20},
-    {IDC_SPONSORS_LIST, 30, 136, 220, 300},       {IDC_SPONSORS_ID_LABEL, 262, 139, 24, 20},
-    {IDC_SPONSORS_NUMBER, 290, 136, 50, 24},      {IDC_SPONSORS_IMPORT_FROM, 30, 184, 200, 300},
-    {IDC_SPONSORS_IMPORT, 240, 182, 100, 26},     {IDC_SPONSORS_LOGO_LABEL, 380, 116, 200, 20},
-    {IDC_SPONSORS_LARGER, 590, 140, 28, 28},      {IDC_SPONSORS_SMALLER, 590, 172, 28, 28},
-    {IDOK, 645, 120, 105, 30},                    {IDCANCEL, 645, 160, 105, 30},
+constexpr PlacedControl kPlacements[] = {
+    {IDC_SPONSORS_TITLE, {20, 6, 750, 46}},
+    {IDC_SPONSORS_LABEL, {30, 58, 150, 78}},
+    {IDC_SPONSORS_NEW_NAME, {30, 80, 200, 104}},
+    {IDC_SPONSORS_ADD, {210, 80, 275, 104}},
+    {IDC_SPONSORS_REMOVE, {280, 80, 355, 104}},
+    {IDC_SPONSORS_COUNT_LABEL, {30, 114, 230, 134}},
+    {IDC_SPONSORS_LIST, {30, 136, 250, 436}},
+    {IDC_SPONSORS_ID_LABEL, {262, 139, 286, 159}},
+    {IDC_SPONSORS_NUMBER, {290, 136, 340, 160}},
+    {IDC_SPONSORS_IMPORT_FROM, {30, 184, 230, 484}},
+    {IDC_SPONSORS_IMPORT, {240, 182, 340, 208}},
+    {IDC_SPONSORS_LOGO_LABEL, {380, 116, 580, 136}},
+    {IDC_SPONSORS_LARGER, {590, 140, 618, 168}},
+    {IDC_SPONSORS_SMALLER, {590, 172, 618, 200}},
+    {IDOK, {645, 120, 750, 150}},
+    {IDCANCEL, {645, 160, 750, 190}},
 };
 constexpr PixelRect kSponsorFrame = {20, 50, 360, 222};
 constexpr PixelRect kLogoFrame = {370, 104, 630, 222};
@@ -132,9 +137,7 @@ void RefillList(HWND dialog, int count, const char* selectName = nullptr) {
 }
 
 void PlaceControls(HWND dialog) {
-  for (const Placement& place : kPlacements) {
-    if (HWND control = GetDlgItem(dialog, place.control)) MoveWindow(control, place.x, place.y, place.width, place.height, FALSE);
-  }
+  PlaceControlsInPixels(dialog, kPlacements);
   // The frames share one id: the first frames the sponsor, the second the logo.
   int frame = 0;
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -143,15 +146,8 @@ void PlaceControls(HWND dialog) {
     MoveWindow(child, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
   }
   GrowClientToHold(dialog, kClientWidth, kClientHeight);
-  // Nearly as tall as a 900-pixel screen: centred on the work area, its caption kept on it.
-  RECT window, work;
-  GetWindowRect(dialog, &window);
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const int width = window.right - window.left, height = window.bottom - window.top;
-  const int left = work.left + ((work.right - work.left) - width) / 2;
-  const int top = work.top + ((work.bottom - work.top) - height) / 2;
-  SetWindowPos(dialog, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Nearly as tall as a 900-pixel screen.
+  CentreOnWorkArea(dialog);
 }
 
 void Open(HWND dialog, LPARAM parameter) {

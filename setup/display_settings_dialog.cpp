@@ -90,13 +90,7 @@ void RestoreFolder() { platform::SetCurrentFolder(data.savedFolder.c_str()); }
 // Whatever size the template's dialog units give, the controls stand where the preview leaves
 // room for them, in the pixels it is painted in.
 void PlaceControls(HWND dialog) {
-  for (std::size_t i = 0; i < kDisplayLayoutCount; ++i) {
-    const PixelRect& r = kDisplayLayout[i].rect;
-    if (HWND control = GetDlgItem(dialog, kDisplayLayout[i].id)) {
-      SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-  }
+  PlaceControlsInPixels(dialog, kDisplayLayout, kDisplayLayoutCount);
   RECT frame = {0, 0, kDisplayClientWidth, kDisplayClientHeight};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));

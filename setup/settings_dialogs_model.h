@@ -27,10 +27,6 @@ inline constexpr const char* kFontSampleText = "AaBbYyZz";
 
 // Where every control of the dialog stands, in client pixels: the preview is painted in
 // client pixels, and no control may stand over it (group boxes only frame it).
-struct PlacedControl {
-  int id;
-  PixelRect rect;
-};
 inline constexpr int kDisplayClientWidth = 560;
 inline constexpr int kDisplayClientHeight = 645;
 extern const PlacedControl kDisplayLayout[];

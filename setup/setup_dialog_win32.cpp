@@ -98,6 +98,26 @@ void GrowClientToHold(HWND dialog, int right, int bottom) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void PlaceControlsInPixels(HWND dialog, const PlacedControl* controls, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const PixelRect& r = controls[i].rect;
+    if (HWND control = GetDlgItem(dialog, controls[i].id)) {
+      SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+}
+
+void CentreOnWorkArea(HWND dialog) {
+  RECT window, work;
+  GetWindowRect(dialog, &window);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const int width = window.right - window.left, height = window.bottom - window.top;
+  const int left = work.left + ((work.right - work.left) - width) / 2;
+  const int top = work.top + ((work.bottom - work.top) - height) / 2;
+  SetWindowPos(dialog, nullptr, left > work.left ? left : work.left, top > work.top ? top : work.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ControlTextOf(HWND dialog, int control, char* text, int size) {
   text[0] = '\0';
   GetDlgItemTextA(dialog, control, text, size);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 
+#include "race/pixel_rect.h"
 #include "resources/texts.h"
 
 struct ControlText {
@@ -56,6 +57,16 @@ struct ControlRow {
 int KeepRowsBelow(HWND dialog, const ControlRow* rows, std::size_t count);
 // Grows the dialog so that its client area reaches right and bottom (pixels).
 void GrowClientToHold(HWND dialog, int right, int bottom);
+// Moves each control (those the template has) to its rectangle of client pixels: dialogs that
+// paint in pixels place their controls in pixels too, as the template's dialog units come to
+// other sizes on other systems.
+void PlaceControlsInPixels(HWND dialog, const PlacedControl* controls, std::size_t count);
+template <std::size_t N>
+void PlaceControlsInPixels(HWND dialog, const PlacedControl (&controls)[N]) {
+  PlaceControlsInPixels(dialog, controls, N);
+}
+// Centres the dialog on the work area, its caption kept on it.
+void CentreOnWorkArea(HWND dialog);
 
 // The text of an edit, at most size - 1 bytes.
 void ControlTextOf(HWND dialog, int control, char* text, int size);
