@@ -200,6 +200,16 @@ void InitInternetDialog(HWND dialog) {
   SetControlTexts(dialog, kTexts);
   // The template is in dialog units, the lamp in pixels: the dialog grows to show it whole.
   GrowClientToHold(dialog, kLampArea.right + kLampMargin, kLampArea.bottom + kLampMargin);
+  // The lamp stands between Activate and view: where a dialog unit is fewer pixels, view
+  // would cover it, so it moves right of the lamp.
+  if (HWND view = GetDlgItem(dialog, IDC_INTERNET_VIEW)) {
+    RECT r;
+    GetWindowRect(view, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    if (r.left < kLampArea.right + kLampMargin && r.right > kLampArea.left) {
+      SetWindowPos(view, nullptr, kLampArea.right + kLampMargin, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
   InternetDialogState& state = InternetDialogMemory();
   int storedActive = 0;
   if (!OpenInternetDialogState(&state, Today(), &storedActive)) {

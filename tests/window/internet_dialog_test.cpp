@@ -150,6 +150,11 @@ TEST_F(InternetDialog, OpensConnectedOrNotWithinItsTimeOuts) {
   EXPECT_EQ(Entered(), " " + Today() + " ");
   EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_INTERNET_CHAMPIONSHIP, CB_GETCOUNT, 0, 0), 2);
   testsupport::CaptureWindow(dialog, "internet_dialog_connected");
+  // The lamp is painted at (210, 440)-(250, 480) of the client area: no button covers it.
+  RECT view, lamp = {210, 440, 250, 480}, both;
+  GetWindowRect(GetDlgItem(dialog, IDC_INTERNET_VIEW), &view);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&view), 2);
+  EXPECT_FALSE(IntersectRect(&both, &view, &lamp)) << view.left << "," << view.top;
   // "view" lists the web events.
   SendCommand(dialog, IDC_INTERNET_VIEW);
   ASSERT_EQ(platform::test::OpenedTargets().size(), 1u);
