@@ -166,7 +166,10 @@ bool FinishInternetOpening(InternetDialogState* state, const OpeningProbes& prob
     state->publishingActive = 0;
     if (state->connected) state->message += Tr(Text::InternetNotActivated);
   }
-  return storedActive == 1 && state->publishingActive == 0;
+  // Only a web event found gone is switched off in the file: a site that does not answer now
+  // (a refused login, no network) may answer at the next live upload.
+  const bool forgotten = state->file.eventFolder[0] != '\0' && state->current.eventFolder[0] == '\0';
+  return storedActive == 1 && state->publishingActive == 0 && forgotten;
 }
 
 void ActivatedMessage(InternetDialogState* state) {

@@ -83,7 +83,8 @@ struct OpeningProbes {
 bool OpeningProbesFolder(const InternetDialogState& state);
 // The opening after the probes: the flags, the message, the web event forgotten when its
 // folder is gone from the site. True when the coordinates file must be rewritten with
-// publishing off (the file said active, the dialog found it cannot be).
+// publishing off: the file said active and its web event was forgotten (its championship or
+// its folder is gone, or its folder name is not valid), not when the site did not answer.
 bool FinishInternetOpening(InternetDialogState* state, const OpeningProbes& probes, const LocalDate& today,
                            int storedActive);
 

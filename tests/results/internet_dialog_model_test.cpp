@@ -187,6 +187,18 @@ TEST_F(InternetOpening, ForgetsTheWebEventWhoseFolderIsGoneFromTheSite) {
   EXPECT_EQ(state.publishingActive, 0);
 }
 
+TEST_F(InternetOpening, ASiteThatDoesNotAnswerLeavesTheFilePublishing) {
+  // During a stage the network may drop for a moment: the live upload goes on trying.
+  Store("Spring_05_06_2025", "Alps_Cup", 1);
+  int storedActive = 0;
+  Open(&storedActive);
+  EXPECT_FALSE(FinishInternetOpening(&state, {false, false, false, false}, kToday, storedActive));
+  EXPECT_EQ(state.publishingActive, 0);
+  EXPECT_STREQ(state.current.eventFolder, "Spring_05_06_2025");
+  Open(&storedActive);
+  EXPECT_FALSE(FinishInternetOpening(&state, {true, false, false, false}, kToday, storedActive));
+}
+
 TEST_F(InternetOpening, NotConnectedSaysOnlySoAndAnInactiveFileNeedsNoRewrite) {
   Store("Spring_05_06_2025", "Alps_Cup", 0);
   int storedActive = 1;
