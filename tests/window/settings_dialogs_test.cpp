@@ -533,6 +533,26 @@ TEST_F(SettingsMainWindow, SoundsOkRereadsTheSwitches) {
   EXPECT_TRUE(testsupport::ShownMessageTexts().empty());
 }
 
+void OkAtOnce(HWND dialog) { testsupport::PostClick(dialog, IDOK); }
+
+// The first control of both dialogs is a radio button; the focus the dialog manager gives it
+// at the opening must not click it, or Ok would store what the operator never chose.
+TEST_F(SettingsMainWindow, OkRightAfterOpeningKeepsTheStyleAndTheVoice) {
+  // The main window writes its settings into the file before the dialog reads it.
+  Main().displaySettings.tableStyle = 0;
+  ASSERT_TRUE(testsupport::RunModalDialog(window, kCmdDisplay, "Display settings", OkAtOnce));
+  EXPECT_EQ(testsupport::ReadBytes(kDisplaySettingsFile).substr(0, 2), "0\t");
+  EXPECT_EQ(Main().displaySettings.tableStyle, 0);
+
+  std::string sounds = testsupport::ReadBytes(kSoundSettingsFile);
+  const std::string english = kSoundLanguageEnglish, french = kSoundLanguageFrench;
+  ASSERT_EQ(sounds.rfind(english, 0), 0u);
+  sounds.replace(0, english.size(), french);
+  testsupport::WriteBytes(kSoundSettingsFile, sounds);
+  ASSERT_TRUE(testsupport::RunModalDialog(window, kCmdSounds, "Sound options", OkAtOnce));
+  EXPECT_EQ(testsupport::ReadBytes(kSoundSettingsFile), sounds);
+}
+
 TEST_F(SettingsMainWindow, HelpOpensTheGuideOfTheProgramFolder) {
   // The guide the build makes, installed as scripts/run installs it.
   const std::string guides = platform::ProgramFolder() + "\\Guides";
