@@ -72,8 +72,9 @@ bool ChooseFile(const FileDialogRequest& request, char* path, std::size_t pathSi
   ofn.lpstrTitle = request.title;
   ofn.lpstrInitialDir = request.initialFolder;
   ofn.lpstrDefExt = request.defaultExtension;
-  ofn.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
-              (request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  // A save goes into a folder that exists too: the dialog refuses another at once.
+  ofn.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+              (request.save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   BOOL ok = request.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
   if (!ok) return false;
   CopyBounded(path, pathSize, file);
