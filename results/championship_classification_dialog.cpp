@@ -219,7 +219,11 @@ void ResetFilters(HWND dialog) {
   }
 }
 
+void CloseCorrection();
+
+// A correction box open on a row of the old view would write into whoever stands there now.
 void RebuildView() {
+  CloseCorrection();
   if (ChampionshipRally* rally = SelectedRally()) {
     BuildChampionshipView(*rally, carFilter, ageFilter, &view);
   } else {

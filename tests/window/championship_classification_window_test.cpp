@@ -262,6 +262,12 @@ TEST_F(ClassificationDialog, EditModeCorrectsACellAndRanksWhenLeft) {
   EXPECT_NE(ReadBytes(kCltPath).find("Cup\t3\t0\t\r\nDriver 01\t"), std::string::npos) << "no reordering in edit mode";
   EXPECT_NE(ReadBytes(kCltPath).find("Driver 03\tRacing\tBuggy 4x4\tJ\tJunior\t15\t3\t40\t"), std::string::npos)
       << "total kept until edit mode is left";
+  // A filter rebuilds the view: the box closes rather than write into whoever stands in its row.
+  Click(WM_LBUTTONDOWN, x, firstRowY, MK_CONTROL);
+  ASSERT_NE(GetDlgItem(dialog, IDC_STANDINGS_CORRECTION), nullptr);
+  SendDlgItemMessageA(dialog, IDC_STANDINGS_CAR_FILTER, CB_SETCURSEL, 1, 0);
+  SendCommand(dialog, IDC_STANDINGS_CAR_FILTER, CBN_SELCHANGE);
+  EXPECT_EQ(GetDlgItem(dialog, IDC_STANDINGS_CORRECTION), nullptr);
   SendCommand(dialog, IDC_STANDINGS_DEACTIVATE);
   EXPECT_EQ(GetDlgItem(dialog, IDC_STANDINGS_CORRECTION), nullptr);
   SendCommand(dialog, IDOK);
