@@ -1,5 +1,6 @@
 #include "results/championship_sponsors.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -66,6 +67,11 @@ bool ReadSponsorsFile(const char* path, SponsorTable* table) {
     if (ReadTextField(file, sponsor.logoPath, FieldEnd::TabOrLineEnd) != '\t') continue;
     if (ReadNumberField(file, &sponsor.x) && ReadNumberField(file, &sponsor.y)) ReadNumberField(file, &sponsor.scalePercent);
     SkipRestOfLine(file);
+    // A hand-edited line cannot ask for a logo of millions of pixels, nor overflow the
+    // arithmetic of its place: the scale is one the dialog can set, the place near the page.
+    sponsor.scalePercent = std::clamp(sponsor.scalePercent, kSponsorScaleMinimum, kSponsorScaleMaximum);
+    sponsor.x = std::clamp(sponsor.x, -kSponsorPlaceLimit, kSponsorPlaceLimit);
+    sponsor.y = std::clamp(sponsor.y, -kSponsorPlaceLimit, kSponsorPlaceLimit);
   }
   return true;
 }

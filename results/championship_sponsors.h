@@ -22,6 +22,8 @@ inline constexpr int kSponsorScaleDefault = 100;
 inline constexpr int kSponsorScaleMinimum = 50;
 inline constexpr int kSponsorScaleMaximum = 200;
 inline constexpr int kSponsorScaleStep = 2;
+// Logo places read from the file are kept within this many pixels of the page's origin.
+inline constexpr int kSponsorPlaceLimit = 10000;
 
 struct SponsorRecord {
   char name[kSponsorNameSize];  // the key

@@ -380,6 +380,15 @@ INT_PTR CALLBACK SponsorsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
       mouse = PointOf(lParam);
       ButtonUp(dialog);
       return TRUE;
+    case WM_CAPTURECHANGED:
+      // A message box or another window took the mouse during a drag: it ends where it was,
+      // without a drop at the next button release. (A drop releases the capture itself, after
+      // its drag has ended.)
+      if (dragging && reinterpret_cast<HWND>(lParam) != dialog) {
+        dragging = false;
+        dragged = -1;
+      }
+      return TRUE;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK: {
       POINT at = PointOf(lParam);

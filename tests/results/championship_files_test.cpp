@@ -332,6 +332,15 @@ TEST(Sponsors, FileRoundTripBoundedToTwentyRecordsAndClearedFieldsOverAnImport) 
   EXPECT_EQ(over[1].scalePercent, 100) << "a missing field is cleared, not left from before";
   EXPECT_STREQ(over[19].name, "More 17");
   EXPECT_FALSE(ReadSponsorsFile("missing.spr", &over));
+  // Scales and places out of reach come back within what the dialog and the page handle.
+  WriteBytes("odd.spr", "Huge	m.bmp	2147483647	-2147483647	99999999	\r\nTiny	m.bmp	5	6	-4	\r\n");
+  ASSERT_TRUE(ReadSponsorsFile("odd.spr", &over));
+  EXPECT_EQ(over[0].scalePercent, 200);
+  EXPECT_EQ(over[0].x, 10000);
+  EXPECT_EQ(over[0].y, -10000);
+  EXPECT_EQ(SponsorLogoAt(over, 10000 + 66, -10000 + 20), 0);
+  EXPECT_EQ(over[1].scalePercent, 50);
+  EXPECT_EQ(over[1].x, 5);
 
   // A file that cannot be replaced keeps its former contents.
   platform::CreateFolder("Championnats/Cup A/Sponsors.spr.tmp");

@@ -352,6 +352,12 @@ TEST_F(SponsorsDialog, AddsRemovesPlacesDragsAndSaves) {
   Mouse(WM_MOUSEMOVE, 73, 390);
   Mouse(WM_LBUTTONDOWN, 73, 390);
   Mouse(WM_LBUTTONUP, 400, 500);
+  // A drag whose mouse capture is taken away (a message box) drops nothing at the next release.
+  Mouse(WM_MOUSEMOVE, 73, 390);
+  Mouse(WM_LBUTTONDOWN, 73, 390);
+  ReleaseCapture();
+  Mouse(WM_MOUSEMOVE, 60, 600);
+  Mouse(WM_LBUTTONUP, 60, 600);
   // "+" on Alpha twice, "-" once.
   SendCommand(dialog, IDC_SPONSORS_LARGER);
   SendCommand(dialog, IDC_SPONSORS_LARGER);
