@@ -391,6 +391,10 @@ TEST_F(SponsorsDialog, TheSelectedSponsorIsTheItemsTextImportsAreGuardedAndAFail
   Add("-b");
   Add("a");
   Add("Zed");
+  // A name that differs only in case is another sponsor, and the one selected once added.
+  Add("zed");
+  EXPECT_EQ(ControlText(dialog, IDC_SPONSORS_LIST), "zed");
+  SendCommand(dialog, IDC_SPONSORS_REMOVE);
   WriteBitmap("logos/z.bmp", 200, 60, RGB(250, 200, 0));
   Choose("Zed");
   ChooseLogo("logos/z.bmp");
