@@ -365,11 +365,13 @@ bool WritePenaltiesSection(platform::WindowHandle owner, platform::TextFile& fil
 }
 
 void ReadPenaltiesSection(platform::TextFile& file, int firstByte, PenaltyRecord list[kMaxPenalties], int* flag) {
-  *flag = 0;
+  // A section whose count and flag cannot be read keeps no list of its own: the database's
+  // holds, rather than an empty list that would apply no penalty at all.
+  *flag = 1;
   if (!BackToBody(file, firstByte)) return;
-  int count = 0;
-  ReadNumberField(file, &count);
-  ReadNumberField(file, flag);
+  int count = 0, own = 1;
+  if (!ReadNumberField(file, &count) || !ReadNumberField(file, &own)) return;
+  *flag = own;
   EndOfNumbersLine(file);
   count = Clamp(count, 0, kMaxPenalties);
   for (int i = 0; i < count && !file.AtEnd(); ++i) {

@@ -381,4 +381,14 @@ TEST(EventRecords, ReadersBoundEveryFieldClampEveryCountAndStopAtTheEnd) {
   EXPECT_STREQ(readBack[0].carNumber, "") << "fields after the line end stay empty";
   EXPECT_STREQ(readBack[1].name, "Next");
   EXPECT_STREQ(readBack[2].name, "");
+
+  // A title with no readable body (the file cut after it) keeps the database's list.
+  folder.SetBytes("10000\t1\tR\t0\t0\t0\t\r\n\r\nCourseRallyePenalites\t\r\n");
+  flag = 0;
+  ReadSection(kPenaltiesKey, [&](platform::TextFile& f, int c) { ReadPenaltiesSection(f, c, list, &flag); });
+  EXPECT_EQ(flag, 1);
+  folder.SetBytes("10000\t1\tR\t0\t0\t0\t\r\n\r\nCourseRallyePenalites\t\r\nx\r\n");
+  flag = 0;
+  ReadSection(kPenaltiesKey, [&](platform::TextFile& f, int c) { ReadPenaltiesSection(f, c, list, &flag); });
+  EXPECT_EQ(flag, 1);
 }
