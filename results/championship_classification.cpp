@@ -205,6 +205,19 @@ ChampionshipFileReport ReadChampionshipClassificationFile(const char* path, Cham
       ++report.rallyTitlesMissing;
     }
   }
+  // A rally whose title was missing leaves a hole; the rallies after it move up, in order, so
+  // that Add, which takes the named ones as those before the first unnamed, finds them all
+  // and creates new rallies after them rather than over them.
+  ChampionshipRally* slots = state->tables->rallies;
+  int named = 0;
+  for (int r = 0; r < state->tables->rallyCount; ++r) {
+    if (slots[r].name[0] == '\0') continue;
+    if (r != named) {
+      slots[named] = slots[r];
+      ClearChampionshipRally(&slots[r]);
+    }
+    ++named;
+  }
   return report;
 }
 

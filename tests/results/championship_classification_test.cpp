@@ -320,8 +320,28 @@ TEST(ChampionshipFile, AFileInTheLayoutReadsBackWithItsEventsAndRallies) {
   WriteBytes("c.clt", broken);
   report = ReadChampionshipClassificationFile("c.clt", &c.state);
   EXPECT_EQ(report.rallyTitlesMissing, 1);
-  EXPECT_EQ(c.Rally(0).rowCount, 0);
-  EXPECT_STREQ(c.Rally(1).name, "Truck");
+  // That rally is gone; the next moves up into its place, so that an event added then
+  // finds it and puts a new rally after it, not over it.
+  EXPECT_STREQ(c.Rally(0).name, "Truck");
+  EXPECT_STREQ(c.Rally(0).rows[0].driver, "Cid");
+  EXPECT_STREQ(c.Rally(1).name, "");
+  EXPECT_EQ(c.Rally(1).rowCount, 0);
+  static EventImport import;
+  import = EventImport{};
+  import.opened = true;
+  import.rallyCount = 2;
+  for (int k = 0; k < 2; ++k) {
+    ImportedRally& rally = import.rallies[k];
+    platform::CopyBounded(rally.name, k == 0 ? "Quad" : "Truck");
+    rally.participants = 1;
+    rally.classified = true;
+    platform::CopyBounded(rally.rally[0].name, "Dee");
+    rally.rallyPoints[0] = 10;
+  }
+  AddChampionshipEvent(&c.state, "Gamma", 1, 4, 2025, &import);
+  EXPECT_STREQ(c.Rally(0).name, "Truck");
+  EXPECT_STREQ(c.Rally(0).rows[0].driver, "Cid") << "the loaded rally is kept";
+  EXPECT_STREQ(c.Rally(1).name, "Quad");
 }
 
 TEST(ChampionshipFile, CountsAndTextsOfAFileAreBounded) {
