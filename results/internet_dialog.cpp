@@ -5,6 +5,7 @@
 #include "results/internet_dialog.h"
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <thread>
@@ -112,8 +113,15 @@ void SetActivateButton(HWND dialog, bool checked) {
 
 void SelectChampionship(HWND dialog, const char* shown) {
   HWND combo = GetDlgItem(dialog, IDC_INTERNET_CHAMPIONSHIP);
-  // Only the championship of that very name (the list's search ignores case).
-  LRESULT found = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(shown));
+  // The item of that very text: the list's own search folds case its own way.
+  LRESULT found = CB_ERR;
+  const LRESULT items = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < items && found == CB_ERR; ++i) {
+    char text[sizeof(WebEventCopy::championshipShown)] = "";
+    if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof text)) continue;
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    if (std::strcmp(text, shown) == 0) found = i;
+  }
   SendMessageA(combo, CB_SETCURSEL, found == CB_ERR ? static_cast<WPARAM>(-1) : found, 0);
 }
 

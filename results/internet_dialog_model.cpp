@@ -139,7 +139,12 @@ bool OpenInternetDialogState(InternetDialogState* state, const LocalDate& today,
   bool championshipValid = false;
   if (current.championship[0]) {
     platform::CopyBounded(current.championshipShown, ShownChampionship(current.championship).c_str());
-    championshipValid = FindChampionship(state->championships, current.championshipShown) >= 0;
+    const int found = FindChampionship(state->championships, current.championshipShown);
+    championshipValid = found >= 0;
+    // Shown as the database spells it, so that the list selects that very item.
+    if (championshipValid) {
+      platform::CopyBounded(current.championshipShown, state->championships[static_cast<std::size_t>(found)].name);
+    }
   }
   if (folderValid && championshipValid) {
     state->entered = current;

@@ -160,6 +160,14 @@ TEST_F(InternetOpening, KeepsAValidStoredWebEventAndActivatesWhenItsFolderIsTher
                                Tr(Text::InternetEventLine) + "'Spring 05/06/2025'");
 }
 
+TEST_F(InternetOpening, AStoredChampionshipInOtherCaseIsShownAsTheDatabaseSpellsIt) {
+  Store("Spring_05_06_2025", "ALPS_cup", 1);
+  int storedActive = 0;
+  Open(&storedActive);
+  EXPECT_STREQ(state.entered.championshipShown, "Alps Cup");
+  EXPECT_STREQ(state.current.eventFolder, "Spring_05_06_2025");
+}
+
 TEST_F(InternetOpening, ForgetsTheStoredWebEventWhoseChampionshipMatchesOnlyByPrefix) {
   Store("Spring_05_06_2025", "Cup", 1);
   int storedActive = 0;
