@@ -1,5 +1,8 @@
 #include "race/combo_fillers_win32.h"
 
+#include <cstring>
+#include <string>
+
 #include "race/combo_fillers.h"
 
 namespace {
@@ -43,4 +46,16 @@ int CurrentMonthCount() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   return (now.wYear - 1900) * 12 + (now.wMonth - 1);
+}
+
+LRESULT FindExactComboItem(HWND combo, const char* text) {
+  const LRESULT items = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < items; ++i) {
+    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
+    if (length == CB_ERR || length != static_cast<LRESULT>(std::strlen(text))) continue;
+    std::string item(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&item[0]));
+    if (std::strcmp(item.c_str(), text) == 0) return i;
+  }
+  return CB_ERR;
 }

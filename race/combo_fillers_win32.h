@@ -17,6 +17,9 @@ void FillMonthsCombo(HWND combo);
 // the year - 1900.
 void FillYearsCombo(HWND combo);
 
+// The item whose text is text, case included (CB_FINDSTRINGEXACT folds case), or CB_ERR.
+LRESULT FindExactComboItem(HWND combo, const char* text);
+
 // The local clock's month as a count of months since January 1900: (year - 1900) * 12 +
 // month index, the scale of birthdays and age-category bounds.
 int CurrentMonthCount();

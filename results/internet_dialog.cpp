@@ -5,12 +5,12 @@
 #include "results/internet_dialog.h"
 
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <thread>
 
 #include "app/build_profile.h"
+#include "race/combo_fillers_win32.h"
 #include "platform/bounded.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
@@ -114,14 +114,7 @@ void SetActivateButton(HWND dialog, bool checked) {
 void SelectChampionship(HWND dialog, const char* shown) {
   HWND combo = GetDlgItem(dialog, IDC_INTERNET_CHAMPIONSHIP);
   // The item of that very text: the list's own search folds case its own way.
-  LRESULT found = CB_ERR;
-  const LRESULT items = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < items && found == CB_ERR; ++i) {
-    char text[sizeof(WebEventCopy::championshipShown)] = "";
-    if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof text)) continue;
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    if (std::strcmp(text, shown) == 0) found = i;
-  }
+  const LRESULT found = FindExactComboItem(combo, shown);
   SendMessageA(combo, CB_SETCURSEL, found == CB_ERR ? static_cast<WPARAM>(-1) : found, 0);
 }
 

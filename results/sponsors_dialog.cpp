@@ -127,19 +127,9 @@ void RefillList(HWND dialog, int count, const char* selectName = nullptr) {
   for (int i = 0; i < count && i < kMaxSponsors; ++i) {
     SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sponsors[static_cast<std::size_t>(i)].name));
   }
-  // The item whose text is the name, case included: "abc" and "ABC" are two sponsors, and the
-  // list's own search would take either.
-  LRESULT item = 0;
-  const LRESULT items = selectName ? SendMessageA(list, CB_GETCOUNT, 0, 0) : 0;
-  for (LRESULT i = 0; i < items; ++i) {
-    char text[kSponsorNameSize] = "";
-    if (SendMessageA(list, CB_GETLBTEXTLEN, i, 0) >= kSponsorNameSize) continue;
-    SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    if (std::strcmp(text, selectName) == 0) {
-      item = i;
-      break;
-    }
-  }
+  // "abc" and "ABC" are two sponsors: the item of that very name.
+  LRESULT item = selectName ? FindExactComboItem(list, selectName) : 0;
+  if (item == CB_ERR) item = 0;
   SendMessageA(list, CB_SETCURSEL, item, 0);
   ShowSelected(dialog);
 }
