@@ -542,6 +542,12 @@ void Paint(HWND dialog) {
   ++paints;
   HWND hidden[] = {Item(dialog, IDC_STANDINGS_EDIT), Item(dialog, IDC_STANDINGS_ROWS_BAR), Item(dialog, IDC_STANDINGS_EVENTS_BAR)};
   for (HWND control : hidden) ShowQuietly(control, false);
+  // Archive.bmp is copied from the page as painted: every paint covers the whole page, or a
+  // scroll, which asks for the table alone, would leave in the copy what the screen held
+  // around the table (the scroll bars, hidden without a redraw). Asked before BeginPaint, it
+  // joins this paint and asks for no other.
+  RECT whole = {kPage.left, kPage.top, kPage.right, kPage.bottom};
+  InvalidateRect(dialog, &whole, FALSE);
   const ScrollBarState rows = RowsBar();
   const ScrollBarState events = EventsBar();
   PaintChampionshipClassification(dialog, kPage, view, state.tables->events, rows, events, sponsors, carFilter, ageFilter,
