@@ -170,8 +170,10 @@ TEST(ChampionshipWindowModel, ScalesFollowTheirNamesTheSelectionIsTheItemFoundAn
 }
 
 TEST(ChampionshipFiles, OnlyPlainNamesNameAFolder) {
-  for (const char* plain : {"Cup A", "Coupe d'\xE9t\xE9", "a.b", "R-1_2"}) EXPECT_TRUE(IsPlainChampionshipName(plain)) << plain;
-  for (const char* bad : {"", ".", "..", "a\\b", "a/b", "C:", "x:y", "a*", "a?", "a|b", "\"q\"", "<a>", "tab\there"})
+  for (const char* plain : {"Cup A", "Coupe d'\xE9t\xE9", "a.b", "R-1_2", "Cone", "COM", "COM10", "Nul Cup", ".Cup"})
+    EXPECT_TRUE(IsPlainChampionshipName(plain)) << plain;
+  for (const char* bad : {"", ".", "..", "a\\b", "a/b", "C:", "x:y", "a*", "a?", "a|b", "\"q\"", "<a>", "tab\there",
+                          "Cup.", "Cup ", "CON", "nul", "Aux.txt", "com1", "LPT9"})
     EXPECT_FALSE(IsPlainChampionshipName(bad)) << bad;
   char path[64];
   EXPECT_TRUE(SponsorsFilePath("Cup A", path, sizeof path));
