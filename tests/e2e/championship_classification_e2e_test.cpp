@@ -73,8 +73,6 @@ class ChampionshipClassificationE2E : public testsupport::RaceE2E {
 };
 
 TEST_F(ChampionshipClassificationE2E, TwoTimedEventsImportedIntoAChampionshipAndItsPageExported) {
-  testsupport::WriteBytes(folder / "RéglagesInterface2.rg",
-                          std::string(std::getenv("VELLGRIN_COM_PROGRAM")) + "\t1\tVellgrin\r\n");
   testsupport::TestEvent event;
   event.drivers = kNames;
   event.driverCount = kDrivers;
@@ -82,9 +80,7 @@ TEST_F(ChampionshipClassificationE2E, TwoTimedEventsImportedIntoAChampionshipAnd
   event.transponderFormat = "%06d";
   event.interval = 3;
   event.stageCount = 2;
-  StartWithEvent(event);
-  // Nobody listens there: the classifications' login probe fails at once.
-  testsupport::WriteBytes(folder / "WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
+  StartWithZL1AndNoWebSite(event);
   ASSERT_TRUE(SetPowerStage(window, Main(), 1, 1, true));
 
   // First event: SS1, the Power Stage, Bruno fastest; both classifications validated.

@@ -62,8 +62,6 @@ class RallyClassificationE2E : public testsupport::RaceE2E {
 };
 
 TEST_F(RallyClassificationE2E, TwoStagesInDifferentStartOrdersAreTotalledAndSavedInRankedOrder) {
-  testsupport::WriteBytes(folder / "RéglagesInterface2.rg",
-                          std::string(std::getenv("VELLGRIN_COM_PROGRAM")) + "\t1\tVellgrin\r\n");
   testsupport::TestEvent event;
   event.drivers = kNames;
   event.driverCount = kDrivers;
@@ -71,9 +69,7 @@ TEST_F(RallyClassificationE2E, TwoStagesInDifferentStartOrdersAreTotalledAndSave
   event.transponderFormat = "%06d";
   event.interval = 3;
   event.stageCount = 2;
-  StartWithEvent(event);
-  // Nobody listens there: the classification's login probe fails at once.
-  testsupport::WriteBytes(folder / "WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
+  StartWithZL1AndNoWebSite(event);
 
   // SS1 in the order Albert, Bruno, Costa: 5, 3 and 4 s.
   TimeStage(1, {0, 1, 2}, {5000, 3000, 4000});
@@ -104,10 +100,10 @@ TEST_F(RallyClassificationE2E, TwoStagesInDifferentStartOrdersAreTotalledAndSave
 
   // Costa 6.5 s, Albert 7.6 s, Bruno 8 s.
   const std::string file = testsupport::ReadBytes(kRallyFilePath);
-  const std::string saved = "\r\nCourseRallye1ClassementRallye3\t\r\n0\t\r\n";
-  const std::size_t at = file.find(saved);
+  const std::string section = "\r\nCourseRallye1ClassementRallye3\t\r\n0\t\r\n";
+  const std::size_t at = file.find(section);
   ASSERT_NE(at, std::string::npos);
-  EXPECT_EQ(file.substr(at + saved.size(), 10), "COSTA Ana\t");
+  EXPECT_EQ(file.substr(at + section.size(), 10), "COSTA Ana\t");
   const std::size_t albert = file.find("ALBERT Jean\t", at);
   const std::size_t bruno = file.find("BRUNO Marc\t", at);
   EXPECT_LT(albert, bruno);

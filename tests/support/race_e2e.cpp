@@ -141,6 +141,12 @@ DWORD RaceE2E::ClickStart() {
   return took;
 }
 
+void RaceE2E::StartWithZL1AndNoWebSite(const TestEvent& event) {
+  WriteBytes(folder / "RéglagesInterface2.rg", std::string(std::getenv("VELLGRIN_COM_PROGRAM")) + "\t1\tVellgrin\r\n");
+  StartWithEvent(event);
+  WriteBytes(folder / "WebResults/ServeurFtp.txt", "127.0.0.1:29\r\nracer\r\nsecret\r\n");
+}
+
 void RaceE2E::Pump(DWORD ms) {
   DWORD begin = GetTickCount();
   MSG m;

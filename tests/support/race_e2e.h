@@ -56,6 +56,9 @@ class RaceE2E : public ::testing::Test {
   // Starts the program (window), writes the event into the file "event.rall" of the
   // folder, loads that file and selects the first special stage.
   void StartWithEvent(const TestEvent& event);
+  // The same with a ZL1 on the program's end of the serial pair, and a results web site where
+  // nobody listens, so that the classifications' login probe fails at once.
+  void StartWithZL1AndNoWebSite(const TestEvent& event);
   // Loads an event file as the operator does, without saving the current one.
   void LoadEvent(const std::string& path);
   // Pumps the messages for ms.

@@ -8,46 +8,33 @@
 
 #include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/build_profile.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
-#include "platform/shell.h"
 #include "platform/test_hooks.h"
 #include "race/event_file.h"
 #include "race/penalty_database.h"
 #include "race/settings_files.h"
 #include "results/rally_classification_dialog.h"
 #include "results/rally_classification_ids.h"
-#include "tests/race/storage_test_support.h"
 #include "tests/results/rally_event.h"
-#include "tests/support/dialog_driving.h"
-#include "tests/support/local_ftp_server.h"
 #include "tests/support/temp_folder.h"
+#include "tests/window/classification_publish_fixture.h"
 
 namespace {
 
 constexpr int kFtpPort = 21760;
 const char kRallyFolder[] = "public_html/VellgrinRally/Cup/Demo/Spring_rally_1_2";
 
-class RallyClassificationPublish : public ::testing::Test {
+class RallyClassificationPublish : public testsupport::ClassificationPublishFixture {
  protected:
+  RallyClassificationPublish() : ClassificationPublishFixture(kFtpPort, kRallyFolder) {}
   void SetUp() override {
-    platform::test::ClearMessages();
-    platform::test::InterceptShell();
-    platform::test::ClearOpenedTargets();
-    platform::test::SetProgramFolder(platform::CurrentFolder());
-    platform::CreateFolder("images");
-    platform::CreateFolder("WebResults");
-    ASSERT_TRUE(server.Start());
-    server.WriteServerFile(platform::CurrentFolder());
-    server.MakeFolder("public_html/VellgrinRally/Cup/Demo");
-    testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\n\t\r\n");
+    ClassificationPublishFixture::SetUp();
     testsupport::WriteBytes(kPenaltiesDatabaseFile, "1\t600\tA\tAbandon\t.\t\r\n");
-    testsupport::WriteBytes("WebResults/CoordonneesWeb.txt", "1\t1\t\r\nDemo\r\nCup\r\nlinks\r\n");
     rallytest::RallyEvent event;
     event.drivers = 4;
     event.stages = 1;
@@ -56,36 +43,11 @@ class RallyClassificationPublish : public ::testing::Test {
     // Drivers 3 (Buggy, J) and 4 (Truck, S) tie: grouped by car then age, 4 comes first.
     ASSERT_TRUE(rallytest::WriteStage(1, {{1, 61000, 3}, {2, 62000, 5}, {3, 60000, 3}, {4, 60000, 3}}, 4));
   }
-  void TearDown() override {
-    if (site.joinable()) site.join();
-    if (dialog) DestroyWindow(dialog);
-    platform::test::OnShellOpen(nullptr);
-    platform::test::StopInterceptingShell();
-  }
-  void Open() {
-    dialog = testsupport::OpenDialogOnTop("RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc);
-    ASSERT_NE(dialog, nullptr);
-  }
-  std::vector<std::string> Seen() const {
-    std::vector<std::string> seen;
-    for (const auto& message : platform::test::Messages()) seen.push_back(message.caption + ": " + message.text);
-    return seen;
-  }
-
-  testsupport::LocalFtpServer server{kFtpPort};
-  storagetest::WorkingFolder folder;
-  std::thread site;
-  HWND dialog = nullptr;
+  void Open() { OpenDialog("RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc); }
 };
 
 TEST_F(RallyClassificationPublish, TheJuniorClassificationIsAnnouncedByItsNameAndUploadedByItsCode) {
-  platform::test::OnShellOpen([this](const std::string& url) {
-    if (url.find("/AdditionArchive.php?") == std::string::npos || site.joinable()) return;
-    site = std::thread([this] {
-      std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-      server.MakeFolder(kRallyFolder);
-    });
-  });
+  SiteMakesTheRallyFolder();
   Open();
   ASSERT_TRUE(Seen().empty()) << Seen()[0];
   // As opened: the edits filled by the opening recomputed nothing, so the tie keeps the

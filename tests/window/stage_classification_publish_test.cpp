@@ -8,78 +8,37 @@
 
 #include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/build_profile.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/message_box.h"
-#include "platform/shell.h"
 #include "platform/test_hooks.h"
 #include "race/event_file.h"
 #include "race/settings_files.h"
 #include "results/stage_classification_dialog.h"
 #include "results/stage_classification_ids.h"
-#include "tests/race/storage_test_support.h"
 #include "tests/results/stage_event.h"
-#include "tests/support/dialog_driving.h"
-#include "tests/support/local_ftp_server.h"
 #include "tests/support/temp_folder.h"
+#include "tests/window/classification_publish_fixture.h"
 
 namespace {
 
 constexpr int kFtpPort = 21743;
 const char kRallyFolder[] = "public_html/VellgrinRally/Cup/Demo/Spring_rally";
 
-class StageClassificationPublish : public ::testing::Test {
+class StageClassificationPublish : public testsupport::ClassificationPublishFixture {
  protected:
+  StageClassificationPublish() : ClassificationPublishFixture(kFtpPort, kRallyFolder) {}
   void SetUp() override {
-    platform::test::ClearMessages();
-    platform::test::InterceptShell();
-    platform::test::ClearOpenedTargets();
-    platform::test::SetProgramFolder(platform::CurrentFolder());
-    platform::CreateFolder("images");
-    platform::CreateFolder("WebResults");
-    ASSERT_TRUE(server.Start());
-    server.WriteServerFile(platform::CurrentFolder());
-    server.MakeFolder("public_html/VellgrinRally/Cup/Demo");
-    testsupport::WriteBytes(kDisplaySettingsFile, "1\t\r\n\t\r\n");
-    testsupport::WriteBytes("WebResults/CoordonneesWeb.txt", "1\t1\t\r\nDemo\r\nCup\r\nlinks\r\n");
+    ClassificationPublishFixture::SetUp();
     ASSERT_TRUE(WriteFreshEvent(nullptr, "Spring rally"));
     stagetest::StageEvent event;
     event.abandonDriver = 0;
     ASSERT_TRUE(stagetest::WriteStageEvent(event));
   }
-  void TearDown() override {
-    if (site.joinable()) site.join();
-    if (dialog) DestroyWindow(dialog);
-    platform::test::OnShellOpen(nullptr);
-    platform::test::StopInterceptingShell();
-  }
-  void Open() {
-    dialog = testsupport::OpenDialogOnTop("RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc);
-    ASSERT_NE(dialog, nullptr);
-  }
-  void SiteMakesTheRallyFolder() {
-    platform::test::OnShellOpen([this](const std::string& url) {
-      if (url.find("/AdditionArchive.php?") == std::string::npos) return;
-      site = std::thread([this] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-        server.MakeFolder(kRallyFolder);
-      });
-    });
-  }
-  std::vector<std::string> Seen() const {
-    std::vector<std::string> seen;
-    for (const auto& message : platform::test::Messages()) seen.push_back(message.caption + ": " + message.text);
-    return seen;
-  }
-
-  testsupport::LocalFtpServer server{kFtpPort};
-  storagetest::WorkingFolder folder;
-  std::thread site;
-  HWND dialog = nullptr;
+  void Open() { OpenDialog("RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc); }
 };
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
