@@ -60,9 +60,6 @@ void StopInterceptingMessages() { State() = Interception{}; }
 void QueueMessageAnswer(int answer) { State().answers.push_back(answer); }
 const std::vector<RecordedMessage>& Messages() { return State().recorded; }
 void ClearMessages() { State().recorded.clear(); }
-void ForgetLastMessage() {
-  if (!State().recorded.empty()) State().recorded.pop_back();
-}
 void RunWhileNextMessageShown(std::function<void()> action) { State().whileShown = std::move(action); }
 
 }  // namespace platform::test

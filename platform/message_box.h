@@ -49,8 +49,6 @@ void StopInterceptingMessages();
 void QueueMessageAnswer(int answer);
 const std::vector<RecordedMessage>& Messages();
 void ClearMessages();
-// Drops the last recorded box (a test that answered it by acting again).
-void ForgetLastMessage();
 // The next intercepted box runs action before it is answered, as a real modal box runs the
 // owner's timer ticks while the operator has not answered yet. The action runs once.
 void RunWhileNextMessageShown(std::function<void()> action);

@@ -38,31 +38,31 @@ int ReadAndScan(SerialLine& line, ReceiveBuffer* buffer, Scan scan) {
   return found;
 }
 
-// Sends a request, then reads and scans the line while the wait lasts and keepWaiting(found)
-// holds; returns the number of frames found.
+// Sends a request, then reads and scans the line into `buffer` until an answer is found, the
+// wait is over or keepWaiting() fails; true when the answer came.
 template <typename Scan, typename KeepWaiting>
-int Exchange(SerialLine& line, const unsigned char (&request)[5], int waitMs, Scan scan,
-             KeepWaiting keepWaiting) {
+bool Exchange(SerialLine& line, const unsigned char (&request)[5], int waitMs, ReceiveBuffer* buffer, Scan scan,
+              KeepWaiting keepWaiting) {
   int written = 0;
   line.Write(request, sizeof request, &written);
-  ReceiveBuffer buffer;
-  ClearReceiveBuffer(&buffer);
+  ClearReceiveBuffer(buffer);
   ElapsedTimer timer;
   timer.Start();
-  int found = 0;
-  while (keepWaiting(found) && timer.ElapsedMs() <= waitMs) found += ReadAndScan(line, &buffer, scan);
-  return found;
+  while (keepWaiting() && timer.ElapsedMs() <= waitMs)
+    if (ReadAndScan(line, buffer, scan) > 0) return true;
+  return false;
 }
 
 }  // namespace
 
 bool ProbeDecoder(SerialLine& line) {
-  return Exchange(line, kIdentifyRequest, kProbeWaitMs, ScanIdentifyReplies, [](int found) { return found == 0; }) > 0;
+  ReceiveBuffer buffer;
+  return Exchange(line, kIdentifyRequest, kProbeWaitMs, &buffer, ScanIdentifyReplies, [] { return true; });
 }
 
-bool ResetDecoderClock(SerialLine& line, const int* stageTimed) {
-  // The wait goes on after the acknowledgement: it also drains what the decoder sent
-  // before the reset, which belongs to no stage.
-  return Exchange(line, kClockResetRequest, kClockResetWaitMs, ScanClockResetAcks,
-                  [stageTimed](int) { return !(stageTimed && *stageTimed); }) > 0;
+bool ResetDecoderClock(SerialLine& line, const int* stageTimed, ReceiveBuffer* received) {
+  bool acknowledged = Exchange(line, kClockResetRequest, kClockResetWaitMs, received, ScanClockResetAck,
+                               [stageTimed] { return !(stageTimed && *stageTimed); });
+  if (!acknowledged) ClearReceiveBuffer(received);
+  return acknowledged;
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "race/decoder_protocol.h"
+
 // The race engine's view of the decoder link; owned by the main window.
 struct DecoderLinkState {
   char port[6];
@@ -49,13 +51,16 @@ class ElapsedTimer {
 };
 
 // How long the probe waits for an identify reply, and the clock reset for its
-// acknowledgement.
+// acknowledgement. At 9600 baud the five bytes of a request and the seven of an answer alone
+// take 12.5 ms on the line; the bound also covers the decoder's answer and a loaded PC.
 inline constexpr int kProbeWaitMs = 99;
-inline constexpr int kClockResetWaitMs = 9;
+inline constexpr int kClockResetWaitMs = 99;
 
 // Sends the identify request and waits about 100 ms: true when a ZL2 answered.
 bool ProbeDecoder(SerialLine& line);
 
-// Sends the clock reset and reads the line for 9 ms (or until *stageTimed becomes non-zero):
-// true when the acknowledgement came in time.
-bool ResetDecoderClock(SerialLine& line, const int* stageTimed);
+// Sends the clock reset and reads the line until the acknowledgement has come, at most about
+// 100 ms (or until *stageTimed becomes non-zero): true when it came. What the decoder sent
+// before it belongs to no stage and is dropped; the bytes read after it (passes on the new
+// clock) are left in *received, which the reset clears first.
+bool ResetDecoderClock(SerialLine& line, const int* stageTimed, ReceiveBuffer* received);

@@ -129,8 +129,16 @@ int ScanIdentifyReplies(const unsigned char* bytes, int n, int* consumed) {
       bytes, n, kIdentifyRequest, [](const unsigned char* f) { return f[4] == 0x02; }, consumed);
 }
 
-int ScanClockResetAcks(const unsigned char* bytes, int n, int* consumed) {
-  return ScanSevenByteFrames(
-      bytes, n, kClockResetAck, [](const unsigned char* f) { return StartsWith(f, kClockResetAck, 7); },
-      consumed);
+int ScanClockResetAck(const unsigned char* bytes, int n, int* consumed) {
+  int p = 0;
+  while (n - p >= 7) {
+    if (StartsWith(bytes + p, kClockResetAck, 7)) {
+      *consumed = p + 7;
+      return 1;
+    }
+    // Another seven-byte frame of the decoder is skipped whole, as the other scanners do.
+    p += StartsWith(bytes + p, kClockResetAck, 4) ? 7 : 1;
+  }
+  *consumed = p;
+  return 0;
 }

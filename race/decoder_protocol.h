@@ -91,5 +91,6 @@ inline constexpr int kMaxFramesPerBlock = kReceiveBufferSize / kPassFrameSizeZL1
 // Scans for identify replies (FF FF FF 01 then 02 counts; any other fifth byte is skipped as
 // a 7-byte unit). Returns the number of replies; *consumed as above.
 int ScanIdentifyReplies(const unsigned char* bytes, int n, int* consumed);
-// Scans for clock-reset acknowledgements (all seven bytes compared).
-int ScanClockResetAcks(const unsigned char* bytes, int n, int* consumed);
+// Scans for the clock-reset acknowledgement (all seven bytes compared) and stops right after
+// it: what follows is on the new clock. Returns 1 when found; *consumed as above.
+int ScanClockResetAck(const unsigned char* bytes, int n, int* consumed);

@@ -63,9 +63,11 @@ void LinkLoss(MainState& s, RaceEngineState& engine, EnginePort& port, RaceEngin
   WriteLinkFile(host, link, 0);
 }
 
-// The identify wait of a reconnection also carries passes: every block is scanned from its
-// start, identify replies are noted and pass frames collected.
-int ScanReconnectBlock(const unsigned char* bytes, int n, PassFrame* frames, int capacity, bool* replied) {
+// The identify wait of a reconnection also carries passes: identify replies are noted and
+// pass frames collected. *consumed is set as the other scanners do: a frame's beginning is
+// left for the next read, since a 9600-baud line hands a frame over a byte or two at a time.
+int ScanReconnectBlock(const unsigned char* bytes, int n, PassFrame* frames, int capacity, bool* replied,
+                       int* consumed) {
   int count = 0;
   int p = 0;
   while (n - p >= 7) {
@@ -82,6 +84,7 @@ int ScanReconnectBlock(const unsigned char* bytes, int n, PassFrame* frames, int
       ++p;
     }
   }
+  *consumed = p;
   return count;
 }
 
@@ -95,20 +98,29 @@ void Reconnect(MainState& s, RaceEngineState& engine, EnginePort& port, RaceEngi
   bool replied = false;
   PassFrame frames[kMaxFramesPerBlock];
   int frameCount = 0;
+  // What was kept before the loss came over a dead line; what is left after the wait is the
+  // beginning of a frame that the next tick completes.
+  ReceiveBuffer& received = engine.received;
+  ClearReceiveBuffer(&received);
   ElapsedTimer timer;
   timer.Start();
   while (!replied && timer.ElapsedMs() <= kProbeWaitMs) {
-    unsigned char block[256];
+    int room = 0;
+    unsigned char* target = ReadTarget(&received, &room);
     int got = 0;
-    if (!port.Line().Read(block, kReadBlockSize, &got) || got <= 0) continue;
-    frameCount += ScanReconnectBlock(block, got, frames + frameCount, kMaxFramesPerBlock - frameCount, &replied);
+    bool ok = port.Line().Read(target, room, &got);
+    RecordRead(&received, ok ? got : 0, platform::TickCount(), kRemainderSilenceMs);
+    if (!ok || got <= 0) continue;
+    int consumed = 0;
+    frameCount += ScanReconnectBlock(received.bytes, received.length, frames + frameCount,
+                                     kMaxFramesPerBlock - frameCount, &replied, &consumed);
+    KeepRemainder(&received, consumed);
   }
   if (replied) {
     link.connected = 1;
     link.settingsRead = 0;
     link.keepAliveOn = 0;
     link.reconnectPending = 0;
-    ClearReceiveBuffer(&engine.received);
   }
   // The link state is settled before anything is matched or shown: ticks go on inside the
   // boxes below. The passes join the queue behind those already read.

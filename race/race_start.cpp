@@ -66,9 +66,12 @@ StartOutcome StartStage(MainState& s, RaceEngineState& engine, EnginePort& port,
   if (s.timing.stageLoaded == 1) {
     host.SetTimingControls(true);
     link.decoderReady = 0;
+    ClearReceiveBuffer(&engine.received);
     DecoderModel model = ModelFromName(link.decoderName);
     if (model == DecoderModel::ZL1) link.decoderReady = 1;
-    else if (model == DecoderModel::ZL2) link.decoderReady = ResetDecoderClock(port.Line(), &s.timing.timing) ? 1 : 0;
+    // The passes a ZL2 sends right behind its acknowledgement stay in engine.received.
+    else if (model == DecoderModel::ZL2)
+      link.decoderReady = ResetDecoderClock(port.Line(), &s.timing.timing, &engine.received) ? 1 : 0;
     if (link.decoderReady == 1) {
       if (s.timing.keptElapsed == 0) WriteStartText(s);
       if (SoundSwitchOn(s.sounds.stageStart, "SONDEBUTSPECIALE")) PlayRaceSound(s, 0, "sons/foghorn.wav", true);
@@ -78,7 +81,6 @@ StartOutcome StartStage(MainState& s, RaceEngineState& engine, EnginePort& port,
       s.timing.startTick = now;
       engine.counterFrequency = platform::PerformanceFrequency();
       engine.counterZero = platform::PerformanceCounter();
-      ClearReceiveBuffer(&engine.received);
       engine.pendingCount = 0;
       PutUnfinishedBackToStart(s);
       StopRestCountdown(engine.rest);

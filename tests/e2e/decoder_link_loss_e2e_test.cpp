@@ -71,7 +71,7 @@ TEST_F(DecoderLinkLossE2E, ALostZL2IsDeclaredAfterTwoFailedKeepAlivesSoughtEvery
   testsupport::WriteScenario(scenario, passes, {"silent 8000 14000"});
   const std::string port = std::getenv("VELLGRIN_COM_PROGRAM");
   testsupport::WriteBytes(folder / "RéglagesInterface2.rg", port + "\t1\tVellgrinZL2\r\n");
-  Simulator simulator(folder, "--model zl2 --exit-after 120000 --scenario \"" + scenario + "\"");
+  Simulator simulator(folder, "--model zl2 --baud 9600 --exit-after 120000 --scenario \"" + scenario + "\"");
 
   testsupport::TestEvent event;
   event.drivers = kNames;

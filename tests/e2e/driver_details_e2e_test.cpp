@@ -86,7 +86,7 @@ TEST_F(DriverDetailsScan, AZL1PassTypedAtTheSimulatorIsShownAndSaved) {
 
 TEST_F(DriverDetailsScan, AZL2PassInTwoPiecesIsShown) {
   Open("VellgrinZL2");
-  Simulator simulator(logs, "--model zl2 --interactive --split 5", true);
+  Simulator simulator(logs, "--model zl2 --baud 9600 --interactive --split 5", true);
   // Sent while Scan is up: the dialog's ticks throw it away.
   simulator.Type("1111\n");
   EXPECT_FALSE(WaitForTransponder("001111", 1000));

@@ -77,7 +77,7 @@ TEST_F(EventFromNothingE2E, ANewEventIsSetUpThroughTheDialogsAndItsFirstStageTim
   testsupport::WriteScenario(scenario, passes);
   const std::string port = std::getenv("VELLGRIN_COM_PROGRAM");
   testsupport::WriteBytes(folder / "RéglagesInterface2.rg", port + "\t1\tVellgrinZL2\r\n");
-  Simulator simulator(folder, "--model zl2 --exit-after 120000 --scenario \"" + scenario + "\"");
+  Simulator simulator(folder, "--model zl2 --baud 9600 --exit-after 120000 --scenario \"" + scenario + "\"");
 
   WriteDrivers(folder / kDriversDatabaseFile);
   window = StartProgram(GetModuleHandleA(nullptr));

@@ -57,7 +57,7 @@ class InterfaceConnect : public ::testing::Test {
 };
 
 TEST_F(InterfaceConnect, AZL2IsFoundAndRecordedForTheRaceEngine) {
-  Simulator simulator(folder, "--model zl2");
+  Simulator simulator(folder, "--model zl2 --baud 9600");
   Choose(program);
   Connect();
   EXPECT_EQ(LinkFile(), program + "\t1\tVellgrinZL2\r\n");

@@ -65,7 +65,7 @@ class InternetDialogE2E : public testsupport::RaceE2E {};
 TEST_F(InternetDialogE2E, ActivatingDuringATimedStageKeepsEveryTickGapUnder50Ms) {
   testsupport::WriteBytes(folder / "RéglagesInterface2.rg",
                           std::string(std::getenv("VELLGRIN_COM_PROGRAM")) + "\t1\tVellgrinZL2\r\n");
-  testsupport::Simulator simulator(folder, "--model zl2 --exit-after 60000");
+  testsupport::Simulator simulator(folder, "--model zl2 --baud 9600 --exit-after 60000");
   testsupport::LocalFtpServer ftp(kFtpPort);
   ASSERT_TRUE(ftp.Start());
   ftp.WriteServerFile(folder.path());

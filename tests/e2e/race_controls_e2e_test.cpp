@@ -92,7 +92,7 @@ TEST_F(RaceControlsE2E, AWrcStartMarksTheEarlyAndTheLateStarterAndTimesFromTheSc
   std::string scenario = folder / "scenario.txt";
   testsupport::WriteScenario(scenario, passes);
   UseDecoder(folder, "VellgrinZL2");
-  Simulator simulator(folder, "--model zl2 --exit-after 120000 --scenario \"" + scenario + "\"");
+  Simulator simulator(folder, "--model zl2 --baud 9600 --exit-after 120000 --scenario \"" + scenario + "\"");
 
   StartWithEvent(Event(kInterval, kWrcStart));
   ASSERT_EQ(Main().parameters.startType, kWrcStart);
@@ -255,7 +255,7 @@ TEST_F(RaceControlsE2E, TheLiveResultsReachTheServerAtStartAndAtEachQuarterMinut
   std::string scenario = folder / "scenario.txt";
   testsupport::WriteScenario(scenario, passes);
   UseDecoder(folder, "VellgrinZL2");
-  Simulator simulator(folder, "--model zl2 --exit-after 120000 --scenario \"" + scenario + "\"");
+  Simulator simulator(folder, "--model zl2 --baud 9600 --exit-after 120000 --scenario \"" + scenario + "\"");
   LocalFtpServer ftp(kFtpPort);
   ASSERT_TRUE(ftp.Start());
   StartWithEvent(Event(5));

@@ -131,7 +131,7 @@ class RaceWindowE2E : public testsupport::RaceE2E {
     std::string scenario = folder / "scenario.txt";
     std::map<int, int> expected = WriteStagePasses(scenario, 2);
     UseDecoder(folder, kDecoderNameZL2);
-    Simulator simulator(folder, "--model zl2 --exit-after 90000 --split 4,8 --split-gap 3 --scenario \"" +
+    Simulator simulator(folder, "--model zl2 --baud 9600 --exit-after 90000 --split 4,8 --split-gap 3 --scenario \"" +
                                     scenario + "\"");
     StartWithEvent(Event(2));
     Start();
@@ -321,7 +321,7 @@ TEST_F(RaceWindowE2E, ADecoderConnectedInTheInterfaceDialogIsTheOneStartUses) {
   StartWithEvent(Event(2, 4));
   Pump(300);
   ASSERT_STREQ(RaceEngine().link.decoderName, kDecoderNameZL1) << "the first ticks read the link file";
-  Simulator simulator(folder, "--model zl2 --exit-after 90000 --scenario \"" + scenario + "\"");
+  Simulator simulator(folder, "--model zl2 --baud 9600 --exit-after 90000 --scenario \"" + scenario + "\"");
   Pump(500);
 
   static std::string port;

@@ -52,7 +52,7 @@ TEST_F(StageClassificationE2E, APowerStageTimedOverTheSerialLineIsPublishedAndVa
   testsupport::WriteScenario(scenario, passes);
   testsupport::WriteBytes(folder / "RéglagesInterface2.rg",
                           std::string(std::getenv("VELLGRIN_COM_PROGRAM")) + "\t1\tVellgrinZL2\r\n");
-  Simulator simulator(folder, "--model zl2 --exit-after 120000 --scenario \"" + scenario + "\"");
+  Simulator simulator(folder, "--model zl2 --baud 9600 --exit-after 120000 --scenario \"" + scenario + "\"");
   LocalFtpServer ftp(kFtpPort);
   ASSERT_TRUE(ftp.Start());
 

@@ -35,8 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   int replies = ScanIdentifyReplies(bytes, n, &consumed);
   if (replies < 0 || replies > n / 7 || consumed < 0 || consumed > n || n - consumed >= 7)
     fuzz::Fail("identify scan out of bounds");
-  int acks = ScanClockResetAcks(bytes, n, &consumed);
-  if (acks < 0 || acks > n / 7 || consumed < 0 || consumed > n || n - consumed >= 7)
+  int acks = ScanClockResetAck(bytes, n, &consumed);
+  if (acks < 0 || acks > 1 || consumed < 0 || consumed > n || (acks == 0 && n - consumed >= 7))
     fuzz::Fail("clock-reset scan out of bounds");
+  if (acks == 1 && (consumed < 7 || std::memcmp(bytes + consumed - 7, kClockResetAck, 7) != 0))
+    fuzz::Fail("the clock-reset scan stopped elsewhere than right after an acknowledgement");
   return 0;
 }

@@ -73,32 +73,59 @@ TEST_F(DecoderLinkTest, WaitsEndOnTheTickCountWhenTheMachineHasNoCounter) {
   EXPECT_TRUE(ProbeDecoder(line));
   line.onWrite = nullptr;
   EXPECT_FALSE(ProbeDecoder(line)) << "nothing answers the second time: the wait still ends";
-  EXPECT_FALSE(ResetDecoderClock(line, nullptr));
+  ReceiveBuffer received;
+  EXPECT_FALSE(ResetDecoderClock(line, nullptr, &received));
 }
 
-TEST_F(DecoderLinkTest, ClockResetNeedsItsAcknowledgementWithinNineMilliseconds) {
-  auto answerReset = [&](std::uint32_t delayMs) {
+TEST_F(DecoderLinkTest, ClockResetWaitsForAnAcknowledgementAsLateAsA9600BaudLineAndALoadedPcMakeIt) {
+  auto answerReset = [&](std::uint32_t delayMs, FakeSerialLine::Bytes before = {}, FakeSerialLine::Bytes after = {}) {
     line.onWrite = [=](const FakeSerialLine::Bytes& bytes) {
-      if (bytes == FakeSerialLine::Bytes(kClockResetRequest, kClockResetRequest + 5)) line.Send(kAck, delayMs);
+      if (bytes != FakeSerialLine::Bytes(kClockResetRequest, kClockResetRequest + 5)) return;
+      FakeSerialLine::Bytes answer = before;
+      answer.insert(answer.end(), kAck.begin(), kAck.end());
+      answer.insert(answer.end(), after.begin(), after.end());
+      line.Send(answer, delayMs, {static_cast<int>(before.size()) + 4});
     };
   };
-  answerReset(3);
-  EXPECT_TRUE(ResetDecoderClock(line, nullptr));
+  ReceiveBuffer received;
+  // 13.9 ms: the request and the acknowledgement alone take 12.5 ms on the line. The wait
+  // ends as soon as it is in.
+  answerReset(14);
+  std::uint32_t start = platform::TickCount();
+  EXPECT_TRUE(ResetDecoderClock(line, nullptr, &received));
   EXPECT_EQ(line.written.back(), FakeSerialLine::Bytes(kClockResetRequest, kClockResetRequest + 5));
-  answerReset(12);
-  EXPECT_FALSE(ResetDecoderClock(line, nullptr));
+  EXPECT_LT(platform::TickCount() - start, 40u) << "not the whole 100 ms";
+  EXPECT_EQ(received.length, 0);
+  answerReset(95);
+  EXPECT_TRUE(ResetDecoderClock(line, nullptr, &received)) << "a loaded PC";
+  line = FakeSerialLine();
+  answerReset(130);
+  start = platform::TickCount();
+  EXPECT_FALSE(ResetDecoderClock(line, nullptr, &received)) << "nothing can still be on its way";
+  EXPECT_GE(platform::TickCount() - start, 100u);
+  EXPECT_LT(platform::TickCount() - start, 150u);
   line = FakeSerialLine();
 
-  // An almost-matching frame does not count.
-  line.onWrite = [&](const FakeSerialLine::Bytes&) { line.Send({0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x01}, 1); };
-  EXPECT_FALSE(ResetDecoderClock(line, nullptr));
+  // What came before the acknowledgement belongs to no stage; a pass right behind it is the
+  // new clock's and is kept for the race engine, its beginning too.
+  const FakeSerialLine::Bytes pass = {0xFF, 0xFF, 0xFF, 0xF0, 0x00, 0x2A, 0x00, 0x00, 0x01, 0x48, 0xE5};
+  answerReset(3, pass, FakeSerialLine::Bytes(pass.begin(), pass.begin() + 6));
+  EXPECT_TRUE(ResetDecoderClock(line, nullptr, &received));
+  ASSERT_EQ(received.length, 6);
+  EXPECT_EQ(FakeSerialLine::Bytes(received.bytes, received.bytes + 6), FakeSerialLine::Bytes(pass.begin(), pass.begin() + 6));
+  line = FakeSerialLine();
+
+  // An almost-matching frame does not count, and nothing is left behind.
+  line.onWrite = [&](const FakeSerialLine::Bytes&) { line.Send({0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x01, 0x55}, 1); };
+  EXPECT_FALSE(ResetDecoderClock(line, nullptr, &received));
+  EXPECT_EQ(received.length, 0);
   line = FakeSerialLine();
 
   // A stage that starts meanwhile ends the wait at once.
   int stageTimed = 1;
   answerReset(1);
-  std::uint32_t start = platform::TickCount();
-  EXPECT_FALSE(ResetDecoderClock(line, &stageTimed));
+  start = platform::TickCount();
+  EXPECT_FALSE(ResetDecoderClock(line, &stageTimed, &received));
   EXPECT_LE(platform::TickCount() - start, 5u);
 }
 

@@ -78,8 +78,12 @@ TEST(DecoderFrames, IdentifyRepliesAndAcknowledgementsAreSevenByteUnits) {
   EXPECT_EQ(consumed, 0);
 
   const unsigned char badAck[] = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x01};
-  EXPECT_EQ(ScanClockResetAcks(badAck, 7, &consumed), 0);
-  EXPECT_EQ(ScanClockResetAcks(kClockResetAck, 7, &consumed), 1);
+  EXPECT_EQ(ScanClockResetAck(badAck, 7, &consumed), 0);
+  EXPECT_EQ(consumed, 7);
+  // The scan stops right after the acknowledgement: a pass behind it is the new clock's.
+  const unsigned char ackThenPass[] = {0x00, 0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xF0, 0x00};
+  EXPECT_EQ(ScanClockResetAck(ackThenPass, sizeof ackThenPass, &consumed), 1);
+  EXPECT_EQ(consumed, 8);
 }
 
 // Frames split anywhere across reads all decode, in order, with their times: the tail of

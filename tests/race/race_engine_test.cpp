@@ -31,9 +31,11 @@ class ScriptedLine : public SerialLine {
   bool answerIdentify = true;
   int keepAlives = 0;
   int waitingReads = 0;
+  int bytesPerRead = 0;  // > 0: a slow line hands over at most this many bytes a read
   bool Read(unsigned char* buffer, int count, int* bytesRead) override {
     *bytesRead = 0;
     if (!open) return false;
+    if (bytesPerRead > 0 && count > bytesPerRead) count = bytesPerRead;
     // A real read waits about 1 ms for bytes; the exchanges that wait for an answer
     // count on it.
     if (incoming.empty() && waitingReads > 0) {
@@ -394,6 +396,41 @@ TEST_F(RaceEngineTest, TwoFailedKeepAlivesLoseTheLinkAndReconnectionComesEvery45
   EXPECT_NE(platform::test::Messages()[0].text.find("restored at"), std::string::npos);
   Tick();  // the link file is read again and the keep-alive re-armed
   EXPECT_EQ(e.link.keepAliveOn, 1);
+}
+
+// At 9600 baud the reconnection's reads get a frame a few bytes at a time: the reply is still
+// seen, and neither a pass that came during the wait nor one that begins right behind the
+// reply is lost.
+TEST_F(RaceEngineTest, AReconnectionOnASlowLineSeesTheReplyAndLosesNoPass) {
+  s.parameters.startInterval = 1;
+  e.link.keepAliveOn = 1;
+  ASSERT_EQ(StartStage(s, e, port, host), StartOutcome::Started);
+  port.line.waitingReads = 0;
+  UntilReleased(1);
+  Pass(101, 1000);
+  Pass(102, 1500);
+  Tick();
+  ASSERT_EQ(s.entries[0].state, kEntryRunning);
+  ASSERT_EQ(s.entries[1].state, kEntryRunning);
+  port.line.writesFail = true;
+  e.link.lastKeepAliveTick = platform::TickCount();
+  Tick(21);
+  Tick(21);
+  ASSERT_EQ(e.link.connected, 0);
+  port.line.writesFail = false;
+  port.line.answerIdentify = false;
+  port.line.bytesPerRead = 4;
+  Pass(101, 5000);
+  const unsigned char reply[7] = {0xFF, 0xFF, 0xFF, 0x01, 0x02, 0, 0};
+  Send(std::vector<unsigned char>(reply, reply + 7));
+  Pass(102, 6234);
+  platform::test::ClearMessages();
+  Tick(230);
+  EXPECT_EQ(e.link.connected, 1) << "the reply came in pieces";
+  EXPECT_EQ(s.entries[0].state, kEntryFinished) << "the pass of the wait";
+  EXPECT_EQ(s.entries[0].time, 4000);
+  EXPECT_EQ(s.entries[1].state, kEntryFinished) << "the pass behind the reply";
+  EXPECT_EQ(s.entries[1].time, 4734);
 }
 
 TEST(LinkLog, NeverPassesItsSizeAndKeepsTheLossLine) {

@@ -68,11 +68,8 @@ class RaceE2E : public ::testing::Test {
   TickGaps RunUntil(const std::function<bool()>& done, DWORD timeoutMs,
                     const std::function<void()>& afterTick = {});
   TickGaps RunUntilStageEnds(DWORD timeoutMs);
-  // Clicks Start as the operator does. A ZL2 must acknowledge the clock reset within 9 ms;
-  // when the machine is loaded by other test programs the simulator can answer later, the
-  // program says so and stays stopped, and the operator clicks again: so does this, up to
-  // five times, dropping those boxes. Any other outcome is left to the test to check.
-  // Returns how long the last click took (ms).
+  // Clicks Start as the operator does, once; the test checks the outcome. Returns how long
+  // the click took (ms): with a ZL2, the clock reset's exchange.
   DWORD ClickStart();
   // The stage time elapsed since Start (ms), as the tick count runs.
   int StageElapsed() const;

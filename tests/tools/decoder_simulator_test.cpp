@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -86,18 +88,23 @@ TEST(DecoderSimulatorFrames, FramesAsTheProgramScansThemAndHowTheySplit) {
   ASSERT_EQ(reply.size(), static_cast<std::size_t>(kIdentifyReplySize));
   EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 5), Of(kIdentifyRequest, 5));
 
-  auto plan = [](std::size_t size, std::vector<int> offsets, int gap) {
-    std::vector<std::vector<int>> r;
-    for (const SplitPart& p : PlanSplit(size, offsets, gap)) {
-      r.push_back({static_cast<int>(p.begin), static_cast<int>(p.end), p.delayMs});
+  auto plan = [](std::size_t size, std::vector<int> offsets, int gap, std::int64_t byteUs = 0) {
+    std::vector<std::vector<std::int64_t>> r;
+    for (const SplitPart& p : PlanSplit(size, offsets, gap, byteUs)) {
+      r.push_back({static_cast<std::int64_t>(p.begin), static_cast<std::int64_t>(p.end), p.delayUs});
     }
     return r;
   };
-  using R = std::vector<std::vector<int>>;
-  EXPECT_EQ(plan(11, {3, 7}, 25), (R{{0, 3, 0}, {3, 7, 25}, {7, 11, 50}}));
+  using R = std::vector<std::vector<std::int64_t>>;
+  EXPECT_EQ(plan(11, {3, 7}, 25), (R{{0, 3, 0}, {3, 7, 25 * kMs}, {7, 11, 50 * kMs}}));
   EXPECT_EQ(plan(2, {3, 7}, 25), (R{{0, 2, 0}})) << "a ZL1 frame is too short to cut there";
-  EXPECT_EQ(plan(2, {1, 7}, 10), (R{{0, 1, 0}, {1, 2, 10}}));
+  EXPECT_EQ(plan(2, {1, 7}, 10), (R{{0, 1, 0}, {1, 2, 10 * kMs}}));
   EXPECT_EQ(plan(11, {}, 25), (R{{0, 11, 0}}));
+  // On a paced line a byte is handed over once it has crossed; a cut adds its gap.
+  EXPECT_EQ(ByteTimeUs(9600), 1042);
+  EXPECT_EQ(ByteTimeUs(0), 0);
+  EXPECT_EQ(plan(2, {}, 25, 1042), (R{{0, 1, 1042}, {1, 2, 2084}}));
+  EXPECT_EQ(plan(3, {1}, 5, 1000), (R{{0, 1, 1000}, {1, 2, 2000 + 5 * kMs}, {2, 3, 3000 + 5 * kMs}}));
 }
 
 TEST(DecoderSimulatorScenario, EntriesInTimeOrderAndBadLinesByNumber) {
@@ -130,9 +137,10 @@ TEST(DecoderSimulatorCommandLine, OptionsAndMistakes) {
   Options o;
   std::string error;
   ASSERT_TRUE(ParseCommandLine({"com12", "--model", "ZL1", "--scenario", "s.txt", "--split=3,7",
-                                "--split-gap", "40", "--exit-after", "9000"},
+                                "--split-gap", "40", "--exit-after", "9000", "--baud", "9600"},
                                &o, &error))
       << error;
+  EXPECT_EQ(o.baud, 9600);
   EXPECT_EQ(o.port, "COM12");
   EXPECT_EQ(o.model, DecoderModel::ZL1);
   EXPECT_EQ(o.splitOffsets, (std::vector<int>{3, 7}));
@@ -153,12 +161,14 @@ TEST(DecoderSimulatorCommandLine, OptionsAndMistakes) {
       {"COM1", "--split", "3,11"},
       {"COM1", "--exit-at-eof=1"},
       {"COM1", "--speed", "9600"},
+      {"COM1", "--baud", "10"},
   };
   const char* messages[] = {"which port",           "\"COM0\" is not a port name",
                             "one port only",        "--model must be zl1 or zl2",
                             "--scenario needs a value", "--split offsets must increase",
                             "--split takes byte offsets from 1 to 10",
-                            "--exit-at-eof takes no value", "unknown option --speed"};
+                            "--exit-at-eof takes no value", "unknown option --speed",
+                            "--baud takes a line speed"};
   for (std::size_t i = 0; i < mistakes.size(); ++i) {
     EXPECT_FALSE(ParseCommandLine(mistakes[i], &o, &error)) << messages[i];
     EXPECT_NE(error.find(messages[i]), std::string::npos) << "got \"" << error << "\"";
@@ -278,4 +288,45 @@ TEST(DecoderSimulatorSchedule, TypedCommands) {
   EXPECT_NE(sim.Command("70000", 0).message.find("65535"), std::string::npos);
   EXPECT_FALSE(sim.Command("car 12", 0).ok);
   EXPECT_TRUE(sim.Command("quit", 0).quit);
+}
+
+TEST(DecoderSimulatorSchedule, APacedLineDeliversAByteEveryTenBitTimesAfterTheRequestHasCrossed) {
+  const std::int64_t byte = ByteTimeUs(9600);
+  Simulation sim(DecoderModel::ZL2, Scenario("100 7\n101 8\n"), {}, 0, 0, byte);
+  // The reset's five bytes reach the decoder 5 byte times after the program wrote them; the
+  // seven of the acknowledgement follow one by one: the last is in 12 byte times (12.5 ms).
+  Send(sim, kClockResetRequest, 0);
+  EXPECT_EQ(sim.NextWakeUs(), 6 * byte);
+  EXPECT_TRUE(Drain(sim, 6 * byte - 1).empty());
+  Bytes ack;
+  std::vector<std::string> events;
+  for (int i = 6; i <= 12; ++i) {
+    Bytes got = Drain(sim, i * byte, &events);
+    ASSERT_EQ(got.size(), 1u) << "byte " << i;
+    ack = Concat(ack, got);
+  }
+  EXPECT_EQ(ack, ClockResetAck());
+  EXPECT_EQ(events.back(), "clock-reset-ack") << "logged once, with its last byte";
+  EXPECT_TRUE(std::all_of(events.begin(), events.end() - 1, [](const std::string& e) { return e.empty(); }));
+
+  // The clock starts when the decoder has the request; a late loop catches up at once with
+  // what the line would have delivered, and the next frame waits for the line.
+  const std::int64_t zero = 5 * byte;
+  Bytes first = Drain(sim, zero + 100 * kMs + 11 * byte);
+  EXPECT_EQ(first, BuildPassFrame(DecoderModel::ZL2, 7, 100));
+  EXPECT_EQ(ProgramTime(first), 100);
+  EXPECT_EQ(sim.NextWakeUs(), zero + 100 * kMs + 12 * byte) << "the second pass starts after the first";
+  Bytes second = Drain(sim, zero + 100 * kMs + 22 * byte);
+  EXPECT_EQ(ProgramTime(second), 101) << "its time is the crossing's, not the line's";
+
+  // A request during a frame is answered after it, once it has crossed.
+  Simulation busy(DecoderModel::ZL2, {}, {}, 0, 0, byte);
+  Send(busy, kClockResetRequest, 0);
+  Drain(busy, 12 * byte);
+  EXPECT_TRUE(busy.Command("9", 50 * kMs).ok);
+  EXPECT_EQ(Drain(busy, 50 * kMs + 3 * byte).size(), 3u);
+  Send(busy, kIdentifyRequest, 50 * kMs + 3 * byte);
+  EXPECT_EQ(Drain(busy, 50 * kMs + 11 * byte).size(), 8u) << "the pass goes on";
+  EXPECT_TRUE(Drain(busy, 50 * kMs + 12 * byte - 1).empty());
+  EXPECT_EQ(Drain(busy, 50 * kMs + 18 * byte), IdentifyReply());
 }

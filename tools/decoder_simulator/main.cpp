@@ -203,7 +203,7 @@ class Decoder {
                       static_cast<unsigned long>(n), output->bytes.size(),
                       static_cast<unsigned long>(ok ? 0 : GetLastError()));
         written.push_back({at, text + (" " + output->event)});
-      } else {
+      } else if (!output->event.empty()) {
         written.push_back({at, "sent " + output->event});
       }
     }
@@ -229,7 +229,13 @@ class Decoder {
     DWORD waitMs = kMaxReadWaitMs;
     if (wake < now + std::int64_t{kMaxReadWaitMs} * 1000) {
       std::int64_t us = wake - now;
-      waitMs = us <= 1000 ? 1 : static_cast<DWORD>((us + 999) / 1000);
+      if (us > 0 && us < 1000) {
+        // Waits of the port run in whole milliseconds: the last fraction is spun, so that a
+        // paced line keeps its byte times.
+        while (NowUs() < wake) Sleep(0);
+        return;
+      }
+      waitMs = us <= 0 ? 1 : static_cast<DWORD>(us / 1000);
     }
     if (!SetReadWait(waitMs)) {
       ReportOnce(LastErrorText("SetCommTimeouts on", "the port"));
@@ -351,13 +357,14 @@ int main(int argc, char** argv) {
   // A ZL1 scenario without a clock reset counts from here, when the decoder is on the line.
   const std::int64_t readyUs = NowUs();
   Simulation simulation(options.model, scenario, options.splitOffsets, options.splitGapMs,
-                        readyUs);
+                        readyUs, decoder_sim::ByteTimeUs(options.baud));
   Decoder decoder(port, options.port, &simulation, &log);
   {
     char text[256];
-    std::snprintf(text, sizeof text, "start model=%s port=%s scenario-entries=%zu interactive=%d",
+    std::snprintf(text, sizeof text,
+                  "start model=%s port=%s scenario-entries=%zu interactive=%d baud=%d",
                   zl2 ? "ZL2" : "ZL1", options.port.c_str(), scenario.size(),
-                  options.interactive ? 1 : 0);
+                  options.interactive ? 1 : 0, options.baud);
     log.Line(readyUs, text);
   }
   InputLines input;

@@ -84,6 +84,9 @@ const char* UsageText() {
          "  --exit-at-eof         end when stdin ends (interactive mode)\n"
          "  --split 3,7           write each pass frame in pieces cut at these offsets\n"
          "  --split-gap MS        pause between the pieces (default 25)\n"
+         "  --baud N              send as a serial line of N baud delivers: each byte ten bit\n"
+         "                        times after the one before, an answer only once its request\n"
+         "                        has crossed the line (0, the default: at once)\n"
          "  --log FILE            one line per event, with the simulator's clock in ms\n"
          "  --exit-after MS       end after this long\n";
 }
@@ -170,6 +173,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, Options* options, st
         return false;
       }
       parsed.splitGapMs = static_cast<int>(number);
+    } else if (name == "--baud") {
+      if (!takeValue()) return false;
+      if (!ParseNumber(value, 4000000, &number) || (number > 0 && number < 50)) {
+        *error = "--baud takes a line speed from 50 to 4000000, or 0 for none, not \"" + value + "\"";
+        return false;
+      }
+      parsed.baud = static_cast<int>(number);
     } else if (name == "--log") {
       if (!takeValue()) return false;
       parsed.logPath = value;
@@ -310,18 +320,34 @@ Bytes BuildPassFrame(DecoderModel model, int transponder, std::int64_t decoderMs
 }
 
 std::vector<SplitPart> PlanSplit(std::size_t frameSize, const std::vector<int>& offsets,
-                                 int gapMs) {
-  std::vector<SplitPart> parts;
+                                 int gapMs, std::int64_t byteUs) {
+  std::vector<SplitPart> pieces;
   std::size_t begin = 0;
   for (int offset : offsets) {
     if (offset <= 0 || static_cast<std::size_t>(offset) <= begin) continue;
     if (static_cast<std::size_t>(offset) >= frameSize) break;
-    parts.push_back({begin, static_cast<std::size_t>(offset), 0});
+    pieces.push_back({begin, static_cast<std::size_t>(offset), 0});
     begin = static_cast<std::size_t>(offset);
   }
-  parts.push_back({begin, frameSize, 0});
-  for (std::size_t i = 0; i < parts.size(); ++i) parts[i].delayMs = static_cast<int>(i) * gapMs;
-  return parts;
+  pieces.push_back({begin, frameSize, 0});
+  const std::int64_t gapUs = std::int64_t{gapMs} * 1000;
+  if (byteUs <= 0) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) pieces[i].delayUs = static_cast<std::int64_t>(i) * gapUs;
+    return pieces;
+  }
+  std::vector<SplitPart> bytes;
+  for (std::size_t piece = 0; piece < pieces.size(); ++piece) {
+    for (std::size_t i = pieces[piece].begin; i < pieces[piece].end; ++i) {
+      std::int64_t delay = static_cast<std::int64_t>(i + 1) * byteUs + static_cast<std::int64_t>(piece) * gapUs;
+      bytes.push_back({i, i + 1, delay});
+    }
+  }
+  return bytes;
+}
+
+std::int64_t ByteTimeUs(int baud) {
+  if (baud <= 0) return 0;
+  return (10LL * 1000000 + baud - 1) / baud;
 }
 
 // ---- Requests -----------------------------------------------------------------------
@@ -384,11 +410,13 @@ std::string FormatMs(std::int64_t us) {
 }
 
 Simulation::Simulation(DecoderModel model, std::vector<ScenarioEntry> scenario,
-                       std::vector<int> splitOffsets, int splitGapMs, std::int64_t startUs)
+                       std::vector<int> splitOffsets, int splitGapMs, std::int64_t startUs,
+                       std::int64_t byteUs)
     : model_(model),
       scenario_(std::move(scenario)),
       splitOffsets_(std::move(splitOffsets)),
       splitGapMs_(splitGapMs),
+      byteUs_(byteUs),
       baseKnown_(model != DecoderModel::ZL2),
       baseUs_(startUs),
       clockOriginUs_(startUs) {}
@@ -455,22 +483,25 @@ void Simulation::QueuePass(int transponder, std::int64_t atUs) {
     frame.label = Format("pass transponder=%d", transponder);
     frame.bytes = BuildPassFrame(model_, transponder, 0);
   }
-  frame.parts = PlanSplit(frame.bytes.size(), splitOffsets_, splitGapMs_);
+  frame.parts = PlanSplit(frame.bytes.size(), splitOffsets_, splitGapMs_, byteUs_);
   frame.dueUs = atUs;
   frames_.push_back(std::move(frame));
 }
 
-void Simulation::Answer(Bytes bytes, const char* label) {
-  // After a frame already begun (its rest goes out now) and answers not yet written.
+void Simulation::Answer(Bytes bytes, const char* label, std::int64_t requestInUs) {
+  // After a frame already begun and answers not yet written. Unpaced, the rest of those goes
+  // out now; on a paced line they keep their turn on the wire.
   std::size_t at = 0;
-  while (at < frames_.size() && (frames_[at].nextPart > 0 || frames_[at].dueUs == INT64_MIN)) {
-    frames_[at].dueUs = INT64_MIN;
+  while (at < frames_.size() && (frames_[at].begun || frames_[at].answer)) {
+    if (!Paced()) frames_[at].dueUs = INT64_MIN;
     ++at;
   }
   Frame frame;
   frame.bytes = std::move(bytes);
-  frame.parts = PlanSplit(frame.bytes.size(), {}, 0);
-  frame.dueUs = INT64_MIN;  // at once, whatever comes before it in the queue
+  frame.parts = PlanSplit(frame.bytes.size(), {}, 0, byteUs_);
+  // Unpaced: at once, whatever comes before it in the queue.
+  frame.dueUs = Paced() ? requestInUs : INT64_MIN;
+  frame.answer = true;
   frame.label = label;
   frames_.insert(frames_.begin() + static_cast<std::ptrdiff_t>(at), std::move(frame));
 }
@@ -481,23 +512,26 @@ void Simulation::Receive(const unsigned char* data, std::size_t size, std::int64
     Log(nowUs, Format("dropped received bytes=%zu (silent)", size));
     return;
   }
+  // A pseudo-terminal hands the bytes over at once; on a real line the decoder has a
+  // request whole only once its last byte has crossed.
+  const std::int64_t inUs = nowUs + (Paced() ? std::int64_t{sizeof kClockResetRequest} * byteUs_ : 0);
   for (Request& request : scanner_.Feed(data, size)) {
     switch (request.kind) {
       case RequestKind::Identify:
         Log(nowUs, "received identify");
-        if (model_ == DecoderModel::ZL2) Answer(IdentifyReply(), "identify-reply");
+        if (model_ == DecoderModel::ZL2) Answer(IdentifyReply(), "identify-reply", inUs);
         break;
       case RequestKind::ClockReset:
         Log(nowUs, model_ == DecoderModel::ZL2 ? "received clock-reset"
                                                : "received clock-reset (no answer: ZL1)");
         if (model_ == DecoderModel::ZL2) {
-          Answer(ClockResetAck(), "clock-reset-ack");
-          clockOriginUs_ = nowUs;
+          Answer(ClockResetAck(), "clock-reset-ack", inUs);
+          clockOriginUs_ = inUs;
           if (!resetSeen_) baseKnown_ = true;
         }
         if (!resetSeen_) {
           // Entries not sent yet are timed from the reset from now on.
-          baseUs_ = nowUs;
+          baseUs_ = inUs;
           resetSeen_ = true;
         }
         break;
@@ -543,39 +577,49 @@ CommandResult Simulation::Command(const std::string& line, std::int64_t nowUs) {
   return result;
 }
 
+std::int64_t Simulation::FrontDueUs() const {
+  const Frame& frame = frames_.front();
+  if (Paced()) {
+    std::int64_t start = frame.begun ? frame.startUs : std::max(frame.dueUs, lineFreeUs_);
+    return start + frame.parts[frame.nextPart].delayUs;
+  }
+  if (!frame.begun || frame.dueUs == INT64_MIN) return frame.dueUs;
+  return frame.startUs + frame.parts[frame.nextPart].delayUs;
+}
+
 std::optional<Output> Simulation::NextDue(std::int64_t nowUs) {
   Advance(nowUs);
-  if (frames_.empty()) return std::nullopt;
+  if (frames_.empty() || FrontDueUs() > nowUs) return std::nullopt;
   Frame& frame = frames_.front();
-  const SplitPart& part = frame.parts[frame.nextPart];
-  if (frame.nextPart == 0) {
-    if (frame.dueUs > nowUs) return std::nullopt;
-    frame.firstWrittenUs = nowUs;
-  } else if (frame.dueUs != INT64_MIN &&
-             frame.firstWrittenUs + std::int64_t{part.delayMs} * 1000 > nowUs) {
-    return std::nullopt;
+  if (!frame.begun) {
+    frame.begun = true;
+    // Paced pieces keep the line's own schedule, however late this loop comes round.
+    frame.startUs = Paced() ? std::max(frame.dueUs, lineFreeUs_) : nowUs;
   }
+  const SplitPart& part = frame.parts[frame.nextPart];
   Output output;
   output.bytes.assign(frame.bytes.begin() + static_cast<std::ptrdiff_t>(part.begin),
                       frame.bytes.begin() + static_cast<std::ptrdiff_t>(part.end));
-  output.event = frame.label;
-  if (frame.parts.size() > 1) {
-    output.event += Format(" part=%zu/%zu", frame.nextPart + 1, frame.parts.size());
+  const bool last = frame.nextPart + 1 == frame.parts.size();
+  // A paced frame is logged once, when its last byte is on the line.
+  if (!Paced()) {
+    output.event = frame.label;
+    if (frame.parts.size() > 1) output.event += Format(" part=%zu/%zu", frame.nextPart + 1, frame.parts.size());
+  } else if (last) {
+    output.event = frame.label;
   }
-  if (++frame.nextPart == frame.parts.size()) frames_.pop_front();
+  if (last) {
+    if (Paced()) lineFreeUs_ = frame.startUs + part.delayUs;
+    frames_.pop_front();
+  } else {
+    ++frame.nextPart;
+  }
   return output;
 }
 
 std::int64_t Simulation::NextWakeUs() const {
   std::int64_t wake = INT64_MAX;
-  if (!frames_.empty()) {
-    const Frame& frame = frames_.front();
-    if (frame.nextPart == 0 || frame.dueUs == INT64_MIN) {
-      wake = frame.dueUs;
-    } else {
-      wake = frame.firstWrittenUs + std::int64_t{frame.parts[frame.nextPart].delayMs} * 1000;
-    }
-  }
+  if (!frames_.empty()) wake = FrontDueUs();
   if (baseKnown_ && nextEntry_ < scenario_.size()) {
     wake = std::min(wake, EntryUs(scenario_[nextEntry_]));
   }

@@ -33,6 +33,7 @@ struct Options {
   bool exitAtEof = false;
   std::vector<int> splitOffsets;  // strictly increasing, > 0
   int splitGapMs = kDefaultSplitGapMs;
+  int baud = 0;  // 0: what is due is written at once; otherwise paced as on a line this fast
   std::string logPath;
   std::int64_t exitAfterMs = -1;  // -1: run until told to stop
   bool help = false;
@@ -78,15 +79,21 @@ Bytes ClockResetAck();
 // ZL1: tH tL. ZL2: FF FF FF F0 tH tL h m s sH sL with the encoded decoderMs.
 Bytes BuildPassFrame(DecoderModel model, int transponder, std::int64_t decoderMs);
 
-// One piece of a split frame: bytes [begin, end), written delayMs after the first piece.
+// One piece of a frame: bytes [begin, end), written delayUs after the frame's start.
 struct SplitPart {
   std::size_t begin, end;
-  int delayMs;
+  std::int64_t delayUs;
 };
 // Cuts a frame at the offsets that fall inside it; offsets at or past its end are ignored,
-// so "--split 3,7" leaves a 2-byte ZL1 frame whole.
+// so "--split 3,7" leaves a 2-byte ZL1 frame whole. Each cut adds gapMs. On a paced line
+// (byteUs > 0) every byte is a piece of its own, handed over once its last bit has crossed
+// the line: byte i at (i + 1) byte times, plus the gaps of the cuts before it.
 std::vector<SplitPart> PlanSplit(std::size_t frameSize, const std::vector<int>& offsets,
-                                 int gapMs);
+                                 int gapMs, std::int64_t byteUs = 0);
+
+// The time one byte takes on a serial line of `baud` (8N1: ten bit times), in microseconds
+// rounded up; 0 for no pacing.
+std::int64_t ByteTimeUs(int baud);
 
 // ---- Requests from the program ------------------------------------------------------
 
@@ -113,7 +120,7 @@ class RequestScanner {
 // Something to write to the port now.
 struct Output {
   Bytes bytes;
-  std::string event;  // what the log says once it is written
+  std::string event;  // what the log says once it is written; empty: nothing
 };
 
 // Something that happened, for the log (received requests, silence).
@@ -137,8 +144,12 @@ struct CommandResult {
 // scenario, so a pass then carries its time on the new clock.
 class Simulation {
  public:
+  // byteUs > 0 paces the line (ByteTimeUs): bytes go out one at a time, one frame after
+  // another, and an answer starts only once its request has crossed the line, when the
+  // decoder has it whole; a clock reset then also restarts the clock.
   Simulation(DecoderModel model, std::vector<ScenarioEntry> scenario,
-             std::vector<int> splitOffsets, int splitGapMs, std::int64_t startUs);
+             std::vector<int> splitOffsets, int splitGapMs, std::int64_t startUs,
+             std::int64_t byteUs = 0);
 
   // Bytes read from the port at nowUs. Answers are due at once; a split frame being sent
   // is finished first so that frames never interleave.
@@ -171,15 +182,21 @@ class Simulation {
     std::vector<SplitPart> parts;
     std::int64_t dueUs;
     std::string label;
+    bool answer = false;
+    bool begun = false;
     std::size_t nextPart = 0;
-    std::int64_t firstWrittenUs = 0;
+    std::int64_t startUs = 0;  // when its first piece went (paced: when it took the line)
   };
+  bool Paced() const { return byteUs_ > 0; }
+  // When the front frame starts, or when its next piece is due once it has.
+  std::int64_t FrontDueUs() const;
 
   void Advance(std::int64_t nowUs);
   bool SilentAt(std::int64_t t) const { return t < silentUntilUs_; }
   void StartSilence(std::int64_t atUs, std::int64_t durationMs);
   void QueuePass(int transponder, std::int64_t atUs);
-  void Answer(Bytes bytes, const char* label);
+  // requestInUs: when the decoder had the request whole.
+  void Answer(Bytes bytes, const char* label, std::int64_t requestInUs);
   std::int64_t EntryUs(const ScenarioEntry& entry) const;
   void Log(std::int64_t atUs, std::string text);
 
@@ -188,6 +205,8 @@ class Simulation {
   std::size_t nextEntry_ = 0;
   std::vector<int> splitOffsets_;
   int splitGapMs_;
+  std::int64_t byteUs_;
+  std::int64_t lineFreeUs_ = INT64_MIN;  // paced: when the last byte written has crossed
   bool baseKnown_;
   std::int64_t baseUs_;
   bool resetSeen_ = false;
