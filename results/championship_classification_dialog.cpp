@@ -222,10 +222,11 @@ void ResetFilters(HWND dialog) {
 void CloseCorrection();
 
 // A correction box open on a row of the old view would write into whoever stands there now.
-void RebuildView() {
+// everyRow: the rally's rows whatever the filters.
+void RebuildView(bool everyRow = false) {
   CloseCorrection();
   if (ChampionshipRally* rally = SelectedRally()) {
-    BuildChampionshipView(*rally, carFilter, ageFilter, &view);
+    BuildChampionshipView(*rally, everyRow ? kAllCategories : carFilter, everyRow ? kAllCategories : ageFilter, &view);
   } else {
     ClearChampionshipRally(&view);
   }
@@ -299,7 +300,13 @@ void SetEditMode(HWND dialog, bool on) {
   EnableMenuItem(popup, IDC_STANDINGS_ACTIVATE, MF_BYCOMMAND | (on ? MF_GRAYED : MF_ENABLED));
   EnableMenuItem(popup, IDC_STANDINGS_DEACTIVATE, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
   if (on) {
-    Filter(dialog);
+    // Any driver of the rally may need a correction, whatever category the page was showing;
+    // the filters read back title the page and apply again when edit mode is left.
+    ReadFilter(dialog, IDC_STANDINGS_CAR_FILTER, carFilter, sizeof carFilter);
+    ReadFilter(dialog, IDC_STANDINGS_AGE_FILTER, ageFilter, sizeof ageFilter);
+    RebuildView(true);
+    SizeBars(dialog);
+    RedrawPage(dialog);
     return;
   }
   CloseCorrection();
