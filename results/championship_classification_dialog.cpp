@@ -101,7 +101,6 @@ constexpr PixelRect kPage = {20, 250, 1060, 840};
 constexpr RECT kTableArea = {20, 292, 1025, 710};
 constexpr int kClientWidth = 1080;
 constexpr int kClientHeight = 850;
-constexpr int kCorrectionLimit = 5;
 constexpr int kTypedNameLimit = 16;
 
 ChampionshipState state{&CurrentChampionship(), 0, 0};
@@ -339,7 +338,7 @@ void OpenCorrection(HWND dialog, int x, int y) {
 
 void StoreCorrection() {
   if (!correctionBox || openCell.viewRow < 0) return;
-  SendMessageA(correctionBox, EM_LIMITTEXT, kCorrectionLimit, 0);
+  SendMessageA(correctionBox, EM_LIMITTEXT, kChampionshipCorrectionDigits, 0);
   char text[16] = "";
   GetWindowTextA(correctionBox, text, sizeof text);
   if (ChampionshipRally* rally = SelectedRally()) {
