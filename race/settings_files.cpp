@@ -112,7 +112,7 @@ auto SoundSlots(Settings* s) {
 }  // namespace
 
 bool ReadSoundSettings(SoundSettings* settings) {
-  platform::TextFile file(kSoundSettingsFile, "r+");
+  platform::TextFile file(kSoundSettingsFile, "r");
   if (!file) return false;
   file.Rewind();
   for (const auto& slot : SoundSlots(settings)) {
@@ -144,7 +144,7 @@ bool WriteCustomSoundsFile(const char* filePath, const CustomSoundPaths& paths) 
 }
 
 bool ReadCustomSoundsFile(const char* filePath, CustomSoundPaths* paths) {
-  platform::TextFile file(filePath, "r+");
+  platform::TextFile file(filePath, "r");
   if (!file) return false;
   file.Rewind();
   for (auto& path : paths->path) {
@@ -180,7 +180,7 @@ bool WriteDisplaySettingsFile(const char* filePath, const DisplaySettings& setti
 
 bool ReadDisplaySettingsFile(const char* filePath, DisplaySettings* settings,
                              CustomColours* customColours) {
-  platform::TextFile file(filePath, "r+");
+  platform::TextFile file(filePath, "r");
   if (!file) return false;
   file.Rewind();
   if (!ReadNumberLine(file, &settings->tableStyle, 1)) return true;
@@ -223,7 +223,7 @@ bool WriteStageComment(const StageComment& comment) {
 }
 
 bool ReadStageComment(StageComment* comment) {
-  platform::TextFile file(kStageCommentFile, "r+");
+  platform::TextFile file(kStageCommentFile, "r");
   if (!file) return false;
   file.Rewind();
   // The comment may hold line breaks: it is read up to its TAB.
@@ -235,7 +235,7 @@ bool ReadStageComment(StageComment* comment) {
 
 bool ReadLogoPath(char (&logoPath)[kLogoPathSize]) {
   platform::ZeroBytes(logoPath, sizeof logoPath);
-  platform::TextFile file(kDisplaySettingsFile, "r+");
+  platform::TextFile file(kDisplaySettingsFile, "r");
   if (!file) return false;
   SkipRestOfLine(file);
   ReadTextField(file, logoPath, FieldEnd::TabOrLineEnd);

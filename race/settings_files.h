@@ -1,8 +1,9 @@
 // The operator's settings files in the working folder: the sound switches, the custom
 // sound files, the display settings (and their ".scrn3" themes) and the comment of the
-// current special stage. Each operation opens its file afresh ("r+" to read, "w+" to
-// write), closes it before returning and reports false only when the file cannot be
-// opened or created (or, for a writer, when a write fails); the callers show the messages.
+// current special stage. Each operation opens its file afresh ("r" to read, so that a
+// read-only file, copied from a CD or on a locked share, is still read; "w+" to write),
+// closes it before returning and reports false only when the file cannot be opened or
+// created (or, for a writer, when a write fails); the callers show the messages.
 #pragma once
 
 #include <array>

@@ -1,5 +1,6 @@
 #include "results/championship_classification.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -17,6 +18,9 @@ constexpr int kPageLeft = 20;
 constexpr int kPageTop = 250;
 
 int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
+int ClampToInt(long long value) {
+  return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
 
 template <std::size_t N>
 bool FieldEquals(const char (&field)[N], const char* text) {
@@ -75,6 +79,9 @@ void ReadRallySection(platform::TextFile& file, int eventCount, ChampionshipRall
     for (int e = 0; more && e < eventCount; ++e) {
       more = ReadNumberField(file, &row.place[e]) && ReadNumberField(file, &row.rallyPoints[e]) &&
              ReadNumberField(file, &row.powerStagePoints[e]);
+      // A hand may have put any number here; the window could store no more than its box takes.
+      row.rallyPoints[e] = Clamp(row.rallyPoints[e], kNoChampionshipResult, kMaxChampionshipPoints);
+      row.powerStagePoints[e] = Clamp(row.powerStagePoints[e], kNoChampionshipResult, kMaxChampionshipPoints);
     }
     SkipRestOfLine(file);
   }
@@ -284,14 +291,14 @@ PointsAllocation ChampionshipScaleOf(const PointsScaleTable& table, const char* 
 void ComputePlacePoints(const int* values, int valueCount, int order, int mode, int participants,
                         int points[kMaxParticipants]) {
   const int last = valueCount - 1;
-  points[0] = values[0] + (mode == kPointsFixed ? 0 : participants);
+  points[0] = ClampToInt(static_cast<long long>(values[0]) + (mode == kPointsFixed ? 0 : participants));
   for (int i = 1; i < kMaxParticipants; ++i) {
-    const int step = values[i < last ? i : last];
+    const long long step = values[i < last ? i : last];
     if (order == kPointsAscending) {
-      points[i] = points[i - 1] + step;
+      points[i] = ClampToInt(points[i - 1] + step);
     } else {
-      points[i] = points[i - 1] - step;
-      if (points[i] < 0) points[i] = 0;
+      const long long lower = points[i - 1] - step;
+      points[i] = lower < 0 ? 0 : ClampToInt(lower);
     }
   }
 }
@@ -415,12 +422,12 @@ void ComputeRallyTotals(ChampionshipRally* rally, int eventCount, int powerStage
   const int events = Clamp(eventCount, 0, kMaxChampionshipEvents);
   for (int i = 0; i < Clamp(rally->rowCount, 0, kMaxChampionshipDrivers); ++i) {
     ChampionshipRow& row = rally->rows[i];
-    int total = 0;
+    long long total = 0;
     for (int e = 0; e < events; ++e) {
       if (row.rallyPoints[e] > 0) total += row.rallyPoints[e];
       if (powerStageIncluded && row.powerStagePoints[e] > 0) total += row.powerStagePoints[e];
     }
-    row.total = total;
+    row.total = ClampToInt(total);
   }
 }
 

@@ -30,6 +30,11 @@ inline constexpr int kChampionshipPageRows = 20;
 inline constexpr int kChampionshipColumns = 8;
 inline constexpr int kChampionshipPowerStageColumns = 5;
 
+// A point value as the correction box takes it: five digits. The file's points are read
+// within -1 (no result) and the largest of them.
+inline constexpr int kChampionshipCorrectionDigits = 5;
+inline constexpr int kMaxChampionshipPoints = 99999;
+
 // A championship as its file and its window hold it.
 struct ChampionshipState {
   ChampionshipTables* tables;  // events in date order, rallies, R in tables->rallyCount
@@ -44,7 +49,8 @@ struct ChampionshipFileReport {
   int rallyTitlesMissing = 0;  // one message each
 };
 // Clears the tables, then reads the file. Counts are clamped to 30 events, 10 rallies and
-// 200 rows, every text to its field; surplus lines are not read.
+// 200 rows, every text to its field, the points to -1..kMaxChampionshipPoints; surplus
+// lines are not read.
 ChampionshipFileReport ReadChampionshipClassificationFile(const char* path, ChampionshipState* state);
 // The bytes the file holds for this state (CR LF line ends).
 std::string ChampionshipClassificationImage(const ChampionshipState& state);
@@ -57,7 +63,7 @@ PointsAllocation ChampionshipScaleOf(const PointsScaleTable& table, const char* 
 
 // The points of places 1..200 by a scale (values[0..last]): the first place v[0], raised by
 // the participant count in relative mode; each later place the one above plus (ascending) or
-// minus (descending, never below 0) v[min(i, last)].
+// minus (descending, never below 0) v[min(i, last)]. Summed wide and held within the int range.
 void ComputePlacePoints(const int* values, int valueCount, int order, int mode, int participants,
                         int points[kMaxParticipants]);
 
@@ -98,7 +104,7 @@ int AddChampionshipEvent(ChampionshipState* state, const char* name, int day, in
 void RemoveChampionshipEvent(ChampionshipState* state, int index);
 
 // total = the rally points above 0 of the E events, with the Power Stage points above 0 too
-// when they are included.
+// when they are included; summed wide and held within the int range.
 void ComputeRallyTotals(ChampionshipRally* rally, int eventCount, int powerStageIncluded);
 void ComputeChampionshipTotals(ChampionshipState* state);
 // Orders the rally's rows by total with countback over the places (display: 200 work rows).

@@ -101,7 +101,6 @@ constexpr PixelRect kPage = {20, 250, 1060, 840};
 constexpr RECT kTableArea = {20, 292, 1025, 710};
 constexpr int kClientWidth = 1080;
 constexpr int kClientHeight = 850;
-constexpr int kCorrectionLimit = 5;
 constexpr int kTypedNameLimit = 16;
 
 ChampionshipState state{&CurrentChampionship(), 0, 0};
@@ -222,10 +221,11 @@ void ResetFilters(HWND dialog) {
 void CloseCorrection();
 
 // A correction box open on a row of the old view would write into whoever stands there now.
-void RebuildView() {
+// everyRow: the rally's rows whatever the filters.
+void RebuildView(bool everyRow = false) {
   CloseCorrection();
   if (ChampionshipRally* rally = SelectedRally()) {
-    BuildChampionshipView(*rally, carFilter, ageFilter, &view);
+    BuildChampionshipView(*rally, everyRow ? kAllCategories : carFilter, everyRow ? kAllCategories : ageFilter, &view);
   } else {
     ClearChampionshipRally(&view);
   }
@@ -299,7 +299,13 @@ void SetEditMode(HWND dialog, bool on) {
   EnableMenuItem(popup, IDC_STANDINGS_ACTIVATE, MF_BYCOMMAND | (on ? MF_GRAYED : MF_ENABLED));
   EnableMenuItem(popup, IDC_STANDINGS_DEACTIVATE, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
   if (on) {
-    Filter(dialog);
+    // Any driver of the rally may need a correction, whatever category the page was showing;
+    // the filters read back title the page and apply again when edit mode is left.
+    ReadFilter(dialog, IDC_STANDINGS_CAR_FILTER, carFilter, sizeof carFilter);
+    ReadFilter(dialog, IDC_STANDINGS_AGE_FILTER, ageFilter, sizeof ageFilter);
+    RebuildView(true);
+    SizeBars(dialog);
+    RedrawPage(dialog);
     return;
   }
   CloseCorrection();
@@ -332,7 +338,7 @@ void OpenCorrection(HWND dialog, int x, int y) {
 
 void StoreCorrection() {
   if (!correctionBox || openCell.viewRow < 0) return;
-  SendMessageA(correctionBox, EM_LIMITTEXT, kCorrectionLimit, 0);
+  SendMessageA(correctionBox, EM_LIMITTEXT, kChampionshipCorrectionDigits, 0);
   char text[16] = "";
   GetWindowTextA(correctionBox, text, sizeof text);
   if (ChampionshipRally* rally = SelectedRally()) {

@@ -52,7 +52,7 @@ int ScaleValue(const PointsAllocation& scale, int edit) {
   return edit < kRallyScaleValues ? scale.rally[edit] : scale.powerStage[edit - kRallyScaleValues];
 }
 
-int ScaleEditDigits(int edit) { return edit == 0 || edit == kRallyScaleValues ? 3 : 2; }
+int ScaleEditDigits(int edit) { return ScaleValueDigits(edit < kRallyScaleValues ? edit : edit - kRallyScaleValues); }
 
 void StoreScaleEdit(ChampionshipWindowData* data, int edit, const char* text) {
   if (data->current < 0 || edit < 0 || edit >= kScaleEditCount) return;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "app/build_profile.h"
 #include "race/country_files.h"
@@ -79,23 +80,45 @@ void RowLine(HDC dc, int left, int y, const Columns& c, const ClassificationPage
   }
 }
 
+// Text whose characters stand where the device context measures them. A printer driver may
+// lay text out with advances of its own, wider than the measure, and so run a heading into
+// what is placed after its measured end.
+void MeasuredText(HDC dc, int x, int y, const std::string& text) {
+  const int count = static_cast<int>(text.size());
+  std::vector<int> ends(text.size());
+  SIZE size = {};
+  if (count == 0 || !GetTextExtentExPointA(dc, text.data(), count, 0, nullptr, ends.data(), &size)) {
+    PageText(dc, x, y, Align::Left, text);
+    return;
+  }
+  std::vector<int> advances(text.size());
+  for (int i = 0; i < count; ++i) advances[i] = ends[i] - (i > 0 ? ends[i - 1] : 0);
+  SetTextAlign(dc, TA_LEFT | TA_TOP);
+  ExtTextOutA(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(count), advances.data());
+}
+
+int TextWidth(HDC dc, const std::string& text) {
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
 // A line of a rally page's lists: the heading on the list's first line, then the entry of
 // the driver of its place in the list, wherever the page begins.
 void RallyListLine(HDC dc, int headingX, int entryX, int y, const ClassificationPageContent& content,
                    const PageLine& line) {
   const RallyPageLists& lists = *content.rally;
-  // A heading longer in some language pushes the entries of both lists right, together.
-  for (const std::string& heading :
-       {RallyAbandonHeading(lists.ssFrom, lists.ssTo), RallyPenaltyHeading(lists.ssFrom, lists.ssTo)}) {
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, heading.c_str(), static_cast<int>(heading.size()), &size);
-    if (headingX + size.cx + 8 > entryX) entryX = headingX + size.cx + 8;
+  const std::string headings[] = {RallyAbandonHeading(lists.ssFrom, lists.ssTo),
+                                  RallyPenaltyHeading(lists.ssFrom, lists.ssTo)};
+  // A heading longer in some language pushes the entries of both lists right, together, and
+  // two blanks past its end, so that the heading never runs into its first entry.
+  const int gap = TextWidth(dc, "  ");
+  for (const std::string& heading : headings) {
+    const int clear = headingX + TextWidth(dc, heading) + gap;
+    if (clear > entryX) entryX = clear;
   }
   const bool abandon = line.kind == PageLineKind::Abandon;
-  if (line.index == 0) {
-    PageText(dc, headingX, y, Align::Left,
-             abandon ? RallyAbandonHeading(lists.ssFrom, lists.ssTo) : RallyPenaltyHeading(lists.ssFrom, lists.ssTo));
-  }
+  if (line.index == 0) MeasuredText(dc, headingX, y, headings[abandon ? 0 : 1]);
   const int row = abandon ? NthRowWithAbandon(content.rows, content.rowCount, line.index)
                           : NthRowWithPenalty(content.rows, content.rowCount, line.index);
   if (row < 0) return;

@@ -32,6 +32,27 @@ class LineNumbers {
   bool ended_ = false;
 };
 
+// Each value within the digits of its edit (and never below 0: the edits take digits only).
+template <std::size_t N>
+void BoundValues(int (&values)[N]) {
+  for (std::size_t k = 0; k < N; ++k) {
+    int largest = 1;
+    for (int digit = 0; digit < ScaleValueDigits(static_cast<int>(k)); ++digit) largest *= 10;
+    --largest;
+    values[k] = values[k] < 0 ? 0 : values[k] > largest ? largest : values[k];
+  }
+}
+
+// A line edited by hand may hold any number: the scale keeps only what the window could have
+// stored, so that the points computed from it stay small.
+void BoundScale(PointsAllocation* scale) {
+  if (scale->order != kPointsAscending) scale->order = kPointsDescending;
+  if (scale->rallyMode != kPointsFixed) scale->rallyMode = kPointsRelative;
+  if (scale->powerStageMode != kPointsFixed) scale->powerStageMode = kPointsRelative;
+  BoundValues(scale->rally);
+  BoundValues(scale->powerStage);
+}
+
 void ReadScaleLine(platform::TextFile& file, PointsAllocation* scale) {
   LineNumbers numbers(file);
   numbers.Next(&scale->order);
@@ -40,6 +61,7 @@ void ReadScaleLine(platform::TextFile& file, PointsAllocation* scale) {
   for (int i = 0; i < kUnusedRallyFields; ++i) numbers.Next(nullptr);
   numbers.Next(&scale->powerStageMode);
   for (int& value : scale->powerStage) numbers.Next(&value);
+  BoundScale(scale);
 }
 
 struct PointsFileContent {

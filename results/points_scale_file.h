@@ -22,6 +22,10 @@ enum : int { kPointsAscending = 1, kPointsDescending = 2 };
 // PointsMode: the first place scores value [0] as it stands, or raised by a count of the event.
 enum : int { kPointsFixed = 1, kPointsRelative = 2 };
 
+// The most digits the championships window's edit of value [k] of a scale takes: three for
+// the first place, two for a gap. The file is read within them, whatever a hand put there.
+constexpr int ScaleValueDigits(int k) { return k == 0 ? 3 : 2; }
+
 // The scale of one championship. Value [0] is the first place's points, value [k] the gap
 // between places k and k + 1; the last value serves every later place too.
 struct PointsAllocation {
@@ -41,7 +45,9 @@ void SetDefaultPointsScales(PointsScaleTable* table);
 
 // Reads the file into the selected name (20 bytes) and the table, line i + 1 into record i,
 // for at most 20 lines; the caller has filled the table with the defaults. Each field is
-// bounded to its width; a number missing from a line leaves its value as it was. False, with
+// bounded to its width and each number to what the window offers (a value to its edit's
+// digits, an order or a mode other than the first choice to the second, as the window shows
+// it); a number missing from a line leaves its value as it was. False, with
 // the name and the table as they were, when the file cannot be opened.
 bool ReadPointsAllocationFile(char* selectedName, PointsScaleTable* table);
 

@@ -105,7 +105,8 @@ void LoadStageClassification(platform::WindowHandle owner, StageClassificationDa
     }
   }
   if (data->stage != 0) {
-    std::snprintf(data->pageTitle, sizeof data->pageTitle, "%s - SS%d ", data->rallyName, data->stage);
+    std::snprintf(data->pageTitle, sizeof data->pageTitle, Tr(Text::StageClassificationPageTitle), data->rallyName,
+                  data->stage);
     if (IsPowerStage(*data)) {
       std::strncat(data->pageTitle, Tr(Text::StageClassificationPowerStageSuffix),
                    sizeof data->pageTitle - std::strlen(data->pageTitle) - 1);

@@ -1,6 +1,7 @@
 // The rally classification printed for real from the dialog's Print button, on the PDF
 // printer of tests/support/pdf-printer, and read back from the PDF it became: the rows on
-// the first page, the abandon and penalty lists continued on the second.
+// the first page, the abandon and penalty lists continued on the second, each heading apart
+// from its first entry.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,19 @@
 namespace {
 
 using testsupport::PrintedDocument;
+
+// The heading, then white space, then the entry beside it on its line.
+::testing::AssertionResult StandApart(const std::string& text, const std::string& heading, const std::string& entry) {
+  const std::size_t at = text.find(heading);
+  if (at == std::string::npos) return ::testing::AssertionFailure() << "no \"" << heading << "\" in\n" << text;
+  const std::size_t end = at + heading.size();
+  const std::size_t next = text.find_first_not_of(' ', end);
+  if (next == end) return ::testing::AssertionFailure() << "the heading runs into \"" << text.substr(end, 20) << "\"";
+  if (text.compare(next, entry.size(), entry) != 0) {
+    return ::testing::AssertionFailure() << "the heading is followed by \"" << text.substr(next, 20) << "\"";
+  }
+  return ::testing::AssertionSuccess();
+}
 
 TEST(RallyClassificationOnPaper, ThirtyDriversFillAPageAndTheListsGoOnTheNext) {
   testsupport::PdfPrinter printer;
@@ -69,8 +83,10 @@ TEST(RallyClassificationOnPaper, ThirtyDriversFillAPageAndTheListsGoOnTheNext) {
   EXPECT_LT(one.find("Driver 01"), one.find("Driver 02"));
   EXPECT_EQ(one.find("Abandonments"), std::string::npos);
   const std::string& two = document.pageTexts[1];
-  EXPECT_NE(two.find("(A) Abandonments during specials SS1 to SS2 :"), std::string::npos) << two;
-  EXPECT_NE(two.find("(P) Penalties received during specials SS1 to SS2 :"), std::string::npos);
+  // Each heading wider than its gap pushes the entries of both lists right, with the
+  // first abandon (driver 4) and the first late start (driver 5) beside them.
+  EXPECT_TRUE(StandApart(two, "(A) Abandonments during specials SS1 to SS2 :", "Driver 04 :"));
+  EXPECT_TRUE(StandApart(two, "(P) Penalties received during specials SS1 to SS2 :", "Driver 05 :"));
   EXPECT_NE(two.find("1 abandon"), std::string::npos);
   EXPECT_NE(two.find("1 penalty"), std::string::npos);
   EXPECT_EQ(two.find("Pos"), std::string::npos) << "no heads on a page without rows";

@@ -32,22 +32,26 @@ std::string DriverName(int i) {
   return name;
 }
 
+// The classification of the event's stage 2, printed from its dialog in a working folder of
+// its own.
+PrintedDocument PrintStage(testsupport::PdfPrinter& printer, const stagetest::StageEvent& event, const char* capture) {
+  storagetest::WorkingFolder folder;
+  platform::test::InterceptShell();
+  testsupport::PrepareClassificationFolder();
+  EXPECT_TRUE(WriteFreshEvent(nullptr, "Spring rally"));
+  EXPECT_TRUE(stagetest::WriteStageEvent(event));
+  return testsupport::PrintFromClassificationDialog(printer, "RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc,
+                                                    IDC_STAGE_CLASS_PRINT, capture);
+}
+
 TEST(StageClassificationOnPaper, TwentySixDriversGiveTwoPagesTheCommentAloneOnTheSecond) {
   testsupport::PdfPrinter printer;
   ASSERT_TRUE(printer.Present()) << "run inside tests/support/pdf-printer with";
   ASSERT_EQ(printer.TakePrinted().problem, "");
-  storagetest::WorkingFolder folder;
-  platform::test::InterceptShell();
-  testsupport::PrepareClassificationFolder();
-  ASSERT_TRUE(WriteFreshEvent(nullptr, "Spring rally"));
   stagetest::StageEvent event;
   event.drivers = 26;
   event.abandonDriver = 0;
-  ASSERT_TRUE(stagetest::WriteStageEvent(event));
-
-  PrintedDocument document =
-      testsupport::PrintFromClassificationDialog(printer, "RALLYECLASSEMENTSPECIALE", StageClassificationDialogProc,
-                                                 IDC_STAGE_CLASS_PRINT, "stage_classification_print_page1");
+  PrintedDocument document = PrintStage(printer, event, "stage_classification_print_page1");
 
   ASSERT_TRUE(document.printed) << document.problem;
   EXPECT_EQ(document.pages, 2);
@@ -83,6 +87,34 @@ TEST(StageClassificationOnPaper, TwentySixDriversGiveTwoPagesTheCommentAloneOnTh
   EXPECT_NE(second.find("Muddy corner"), std::string::npos);
   EXPECT_EQ(second.find("Driver"), std::string::npos) << "no heads and no rows on the comment's page";
   EXPECT_EQ(second.find("Pos"), std::string::npos);
+}
+
+// The page's title names the stage as each build's race screen does.
+TEST(StageClassificationOnPaper, TheFrenchAndSpanishTitlesNameTheirStageAbbreviation) {
+  testsupport::PdfPrinter printer;
+  ASSERT_TRUE(printer.Present()) << "run inside tests/support/pdf-printer with";
+  ASSERT_EQ(printer.TakePrinted().problem, "");
+  struct Build {
+    const BuildProfile* profile;
+    const char* stage;
+    const char* capture;
+  } builds[] = {{&kFrenchBuild, "ES2", "stage_classification_print_fr"},
+                {&kSpanishBuild, "TC2", "stage_classification_print_es"}};
+  for (const Build& build : builds) {
+    SetActiveProfile(*build.profile);
+    stagetest::StageEvent event;
+    event.drivers = 3;
+    PrintedDocument document = PrintStage(printer, event, build.capture);
+    ASSERT_TRUE(document.printed) << document.problem;
+    ASSERT_EQ(document.pageTexts.size(), 1u);
+    const std::string& page = document.pageTexts[0];
+    const std::size_t title = page.find("Spring rally");
+    ASSERT_NE(title, std::string::npos) << page;
+    const std::string titleLine = page.substr(title, page.find('\n', title) - title);
+    EXPECT_NE(titleLine.find(build.stage), std::string::npos) << titleLine;
+    EXPECT_EQ(page.find("SS2"), std::string::npos) << page;
+  }
+  SetActiveProfile(kEnglishBuild);
 }
 
 }  // namespace

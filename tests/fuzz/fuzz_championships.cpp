@@ -1,6 +1,7 @@
 // The championship files: the points scale file "Championnats/ChampionnatPoints.pts", a
 // championship's sponsors file and its classification file. What a reader leaves is bounded, and written back by the
-// program's writer it reads back the same.
+// program's writer it reads back the same. The points and totals computed from what was read
+// stay within the int range.
 #include <cstdint>
 #include <cstring>
 
@@ -36,7 +37,14 @@ void PointsFile(const std::uint8_t* data, std::size_t size) {
   SetDefaultPointsScales(&first);
   if (!ReadPointsAllocationFile(selected, &first)) fuzz::Fail("the points file could not be read");
   fuzz::CheckText(selected);
-  for (const PointsAllocation& scale : first) fuzz::CheckText(scale.name);
+  for (const PointsAllocation& scale : first) {
+    fuzz::CheckText(scale.name);
+    // Whatever the file holds, the points of every place are summed without overflow.
+    int points[kMaxParticipants];
+    ComputePlacePoints(scale.rally, kRallyScaleValues, scale.order, scale.rallyMode, kMaxParticipants, points);
+    ComputePlacePoints(scale.powerStage, kPowerStageScaleValues, scale.order, scale.powerStageMode, kMaxParticipants,
+                       points);
+  }
   if (!WritePointsAllocationFile(selected, first, kMaxPointsScales)) fuzz::Fail("the points file could not be written");
   SetDefaultPointsScales(&second);
   ReadPointsAllocationFile(again, &second);
@@ -80,6 +88,7 @@ void ClassificationFile(const std::uint8_t* data, std::size_t size) {
       fuzz::CheckTexts(row.driver, row.team, row.carCategory, row.ageCode, row.ageName);
     }
   }
+  ComputeChampionshipTotals(&state);  // without overflow, whatever the points read
   const std::string written = ChampionshipClassificationImage(state);
   if (!WriteChampionshipClassificationFile(path, state)) fuzz::Fail("the classification file could not be written");
   ReadChampionshipClassificationFile(path, &state);

@@ -1,4 +1,5 @@
-// Sound switches, custom sounds, display settings and themes, and the stage comment.
+// Sound switches, custom sounds, display settings and themes, and the stage comment; read
+// also when read-only.
 #include "race/settings_files.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,10 @@
 #include "platform/bounded.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/support/temp_folder.h"
+
+#ifdef _WIN32
+#include "tests/support/read_only_file.h"
+#endif
 
 using storagetest::WorkingFolder;
 using testsupport::ReadBytes;
@@ -231,3 +236,39 @@ TEST(StageComment, OneLineWithTheConditionAndTheComment) {
   platform::DeleteFileAt(kStageCommentFile);
   EXPECT_FALSE(ReadStageComment(&back));
 }
+
+#ifdef _WIN32
+// A settings folder copied from a CD or on a locked share: reading its files asks for no
+// write access.
+TEST(SettingsFiles, ReadOnlyFilesAreStillRead) {
+  WorkingFolder folder;
+  WriteBytes(kDisplaySettingsFile, "1\t\r\nlogos/club.bmp\t\r\n");
+  WriteBytes(kSoundSettingsFile, "SONLANGUEFrancais\r\n");
+  WriteBytes(kCustomSoundsFile, "sons/go.wav\r\n");
+  WriteBytes(kStageCommentFile, "Wet\tMuddy\t\r\n");
+  testsupport::ReadOnlyFile display(kDisplaySettingsFile), sound(kSoundSettingsFile), custom(kCustomSoundsFile),
+      stage(kStageCommentFile);
+  for (const testsupport::ReadOnlyFile* file : {&display, &sound, &custom, &stage}) ASSERT_TRUE(file->held());
+
+  char logo[kLogoPathSize];
+  EXPECT_TRUE(ReadLogoPath(logo));
+  EXPECT_STREQ(logo, "logos/club.bmp");
+  static DisplaySettings settings;
+  settings = {};
+  CustomColours colours = {};
+  EXPECT_TRUE(ReadDisplaySettingsFile(kDisplaySettingsFile, &settings, &colours));
+  EXPECT_STREQ(settings.logoPath, "logos/club.bmp");
+  SoundSettings sounds = {};
+  EXPECT_TRUE(ReadSoundSettings(&sounds));
+  EXPECT_STREQ(sounds.language, "SONLANGUEFrancais");
+  static CustomSoundPaths paths;
+  ClearCustomSoundPaths(&paths);
+  EXPECT_TRUE(ReadCustomSoundsFile(kCustomSoundsFile, &paths));
+  EXPECT_STREQ(paths.path[0], "sons/go.wav");
+  StageComment comment = {};
+  EXPECT_TRUE(ReadStageComment(&comment));
+  EXPECT_STREQ(comment.comment, "Muddy");
+  // The file is locked indeed: a writer is refused.
+  EXPECT_FALSE(WriteStageComment(comment));
+}
+#endif

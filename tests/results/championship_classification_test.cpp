@@ -3,6 +3,7 @@
 // scroll bars and the page's cells.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -50,6 +51,29 @@ TEST(ChampionshipPoints, ScalesDescendAscendAndRelativeFirstPlace) {
   EXPECT_EQ(up[10], 11);
   EXPECT_EQ(up[11], 13);
   EXPECT_EQ(up[199], 11 + 2 * 189);
+}
+
+// Scales and points beyond anything the window stores: the sums stay within the int range
+// (UndefinedBehaviorSanitizer stops the host run at an int overflow).
+TEST(ChampionshipPoints, HugeValuesAreSummedWithoutOverflow) {
+  int huge[12];
+  for (int& value : huge) value = INT_MAX;
+  std::vector<int> up = Points(huge, 12, kPointsAscending, kPointsRelative, 200, 200);
+  EXPECT_EQ(up[0], INT_MAX);
+  EXPECT_EQ(up[199], INT_MAX);
+  int falling[12] = {INT_MAX, INT_MIN, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+  std::vector<int> down = Points(falling, 12, kPointsDescending, kPointsRelative, 200, 3);
+  EXPECT_EQ(down, (std::vector<int>{INT_MAX, INT_MAX, INT_MAX - 5}));
+
+  static ChampionshipRally rally;
+  ClearChampionshipRally(&rally);
+  rally.rowCount = 1;
+  for (int e = 0; e < kMaxChampionshipEvents; ++e) {
+    rally.rows[0].rallyPoints[e] = INT_MAX;
+    rally.rows[0].powerStagePoints[e] = INT_MAX;
+  }
+  ComputeRallyTotals(&rally, kMaxChampionshipEvents, 1);
+  EXPECT_EQ(rally.rows[0].total, INT_MAX) << "not wrapped negative, and so hidden";
 }
 
 TEST(ChampionshipPoints, AChampionshipWithoutALineGetsTheDefaultsNotAnotherOnesScale) {
@@ -362,6 +386,24 @@ TEST(ChampionshipFile, CountsAndTextsOfAFileAreBounded) {
   EXPECT_EQ(std::strlen(c.Rally(0).rows[199].driver), 39u);
   EXPECT_EQ(std::strncmp(c.Rally(0).rows[199].driver, "D199", 4), 0);
   EXPECT_EQ(std::strlen(c.Rally(0).rows[0].team), 14u);
+}
+
+// Points edited by hand come back within what the correction box takes, and add up.
+TEST(ChampionshipFile, HandEditedPointsAreReadWithinTheCorrectionBoxsDigits) {
+  storagetest::WorkingFolder folder;
+  WriteBytes("c.clt",
+             "2\t1\t1\t\r\nChampionnatRallyeEvenements\t\r\nAlpha\t\t1\t2\t2025\t\r\nBeta\t\t9\t3\t2025\t\r\n"
+             "\r\nChampionnatRallye1Classement\t\r\nBuggy\t1\t0\t\r\n"
+             "Ann\tT1\t2WD\tJ\tJunior\t-2\t1\t2147483647\t2147483647\t2\t99999999999\t-7\t\r\n");
+  Championship c;
+  ReadChampionshipClassificationFile("c.clt", &c.state);
+  const ChampionshipRow& row = c.Rally(0).rows[0];
+  EXPECT_EQ(row.rallyPoints[0], kMaxChampionshipPoints);
+  EXPECT_EQ(row.powerStagePoints[0], kMaxChampionshipPoints);
+  EXPECT_EQ(row.rallyPoints[1], kMaxChampionshipPoints);
+  EXPECT_EQ(row.powerStagePoints[1], kNoChampionshipResult);
+  ComputeChampionshipTotals(&c.state);
+  EXPECT_EQ(row.total, 3 * kMaxChampionshipPoints);
 }
 
 TEST(ChampionshipFile, AFailedWriteLeavesTheFormerFileWhole) {

@@ -107,10 +107,31 @@ TEST(PointsScaleFile, ReadingIsBoundedToItsFieldsAndTwentyLinesAndGoesOnPastByte
   EXPECT_STREQ(table[1].name, "\xFF" "Cup");
   EXPECT_EQ(table[1].rally[0], 10);
   EXPECT_STREQ(table[2].name, "Short");
-  EXPECT_EQ(table[2].rally[0], -4) << "negative values load";
+  EXPECT_EQ(table[2].rally[0], 0) << "a negative value is none the window could store";
   EXPECT_EQ(table[2].rally[1], 7) << "a missing value keeps its default";
   EXPECT_EQ(table[2].powerStage[0], 5);
   EXPECT_STREQ(table[19].name, "Extra 16");
+}
+
+// A line edited by hand: each number comes back within what the window's controls offer.
+TEST(PointsScaleFile, HandEditedNumbersAreReadWithinWhatTheWindowTakes) {
+  storagetest::WorkingFolder folder;
+  platform::CreateFolder(kChampionshipsFolder);
+  std::string numbers = "0\t7\t2147483647\t99999999999\t100\t99\t-1\t";
+  for (int k = 5; k < 12; ++k) numbers += "2147483647\t";
+  numbers += "0\t0\t0\t0\t0\t0\t0\t0\t1\t1000\t-2147483648\t";
+  for (int k = 2; k < 10; ++k) numbers += "5\t";
+  WriteBytes("Championnats/ChampionnatPoints.pts", "ChampionnatS\xE9lection\tCup\t\r\n" + ScaleLine("Cup", numbers));
+  char selected[kChampionshipNameSize];
+  PointsScaleTable& table = Defaults();
+  ASSERT_TRUE(ReadPointsAllocationFile(selected, &table));
+  const PointsAllocation& scale = table[0];
+  EXPECT_EQ(scale.order, kPointsDescending) << "the window shows any order but ascending as descending";
+  EXPECT_EQ(scale.rallyMode, kPointsRelative);
+  EXPECT_EQ(scale.powerStageMode, kPointsFixed);
+  EXPECT_EQ(Values(scale.rally, 12), (std::vector<int>{999, 99, 99, 99, 0, 99, 99, 99, 99, 99, 99, 99}))
+      << "three digits for the first place, two for a gap";
+  EXPECT_EQ(Values(scale.powerStage, 3), (std::vector<int>{999, 0, 5}));
 }
 
 TEST(ChampionshipWindowModel, ScalesFollowTheirNamesTheSelectionIsTheItemFoundAndRecordNeedsAList) {

@@ -262,10 +262,11 @@ TEST_F(StageClassificationFile, LoadsThePowerStageAndValidateRewritesItsSectionI
 
   // The French and Spanish builds have no Power Stage: an ordinary title and archive, and
   // Validate saves nothing. The condition word is the same in every build.
+  // The title names the stage as each build's race screen does.
   for (const BuildProfile* profile : {&kFrenchBuild, &kSpanishBuild}) {
     SetActiveProfile(*profile);
     LoadStageClassification(nullptr, &data);
-    EXPECT_STREQ(data.pageTitle, "Spring rally - SS2 ");
+    EXPECT_STREQ(data.pageTitle, profile == &kFrenchBuild ? "Spring rally - ES2 " : "Spring rally - TC2 ");
     EXPECT_STREQ(data.trackCondition, "Wet");
     EXPECT_EQ(StageArchiveName(data), "ES2.txt");
     EXPECT_FALSE(SavePowerStageClassification(nullptr, data));

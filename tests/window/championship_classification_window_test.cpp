@@ -275,6 +275,38 @@ TEST_F(ClassificationDialog, EditModeCorrectsACellAndRanksWhenLeft) {
       << ReadBytes(kCltPath);
 }
 
+TEST_F(ClassificationDialog, EditModeShowsEveryDriverWhateverTheFiltersWhichApplyAgainWhenLeft) {
+  Open();
+  // 30 drivers ranked 01 to 30: every third (01, 04, ...) drives a 2WD, the 20 others a 4x4.
+  WriteEventFile("events/one.rall", Drivers(30, 0));
+  AddEvent(1, 5, "May", "events/one.rall");
+  SendDlgItemMessageA(dialog, IDC_STANDINGS_CAR_FILTER, CB_SETCURSEL, 2, 0);
+  SendCommand(dialog, IDC_STANDINGS_CAR_FILTER, CBN_SELCHANGE);
+  ASSERT_EQ(ControlText(dialog, IDC_STANDINGS_CAR_FILTER), "Buggy 4x4");
+  EXPECT_FALSE(Visible(dialog, IDC_STANDINGS_ROWS_BAR)) << "20 rows fit";
+
+  // Activate: the 30 drivers in their order, so the first row is driver 01 and his 25 points.
+  SendCommand(dialog, IDC_STANDINGS_ACTIVATE);
+  EXPECT_TRUE(Visible(dialog, IDC_STANDINGS_ROWS_BAR));
+  int minimum = 0, maximum = 0;
+  GetScrollRange(GetDlgItem(dialog, IDC_STANDINGS_ROWS_BAR), SB_CTL, &minimum, &maximum);
+  EXPECT_EQ(maximum, 10);
+  const int x = 20 + 445 + 40, firstRowY = 250 + 167;
+  Click(WM_LBUTTONDOWN, x, firstRowY, MK_CONTROL);
+  ASSERT_NE(GetDlgItem(dialog, IDC_STANDINGS_CORRECTION), nullptr);
+  EXPECT_EQ(ControlText(dialog, IDC_STANDINGS_CORRECTION), "25");
+  SetDlgItemTextA(dialog, IDC_STANDINGS_CORRECTION, "9");
+  testsupport::CaptureWindow(dialog, "championship-classification-edit-every-driver");
+
+  // Deactivate: the 4x4 filter, still chosen, applies again.
+  SendCommand(dialog, IDC_STANDINGS_DEACTIVATE);
+  EXPECT_EQ(ControlText(dialog, IDC_STANDINGS_CAR_FILTER), "Buggy 4x4");
+  EXPECT_FALSE(Visible(dialog, IDC_STANDINGS_ROWS_BAR));
+  SendCommand(dialog, IDOK);
+  EXPECT_NE(ReadBytes(kCltPath).find("Driver 01\tRacing\tBuggy 2WD\tJ\tJunior\t9\t1\t9\t"), std::string::npos)
+      << ReadBytes(kCltPath);
+}
+
 TEST_F(ClassificationDialog, BothBarsFiltersPicturesCapturesAndTheJpegExport) {
   for (const char* made : {"Championnats", "Championnats/Cup A"}) platform::CreateFolder(made);
   testsupport::WriteBytes("Championnats/Cup A/Sponsors.spr",

@@ -25,6 +25,7 @@
 #include "tests/support/dialog_driving.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/message_texts.h"
+#include "tests/support/read_only_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -427,6 +428,20 @@ TEST_F(SponsorsDialog, TheSelectedSponsorIsTheItemsTextImportsAreGuardedAndAFail
   EXPECT_EQ(testsupport::ShownMessageTexts(), std::vector<std::string>{"Error : 'Sponsors data' file not found"});
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_EQ(Listed().size(), 3u);
+}
+
+TEST_F(SponsorsDialog, AReadOnlyDisplaySettingsFileStillGivesTheSoftwareLogo) {
+  {
+    testsupport::ReadOnlyFile settings(kDisplaySettingsFile);
+    ASSERT_TRUE(settings.held());
+    Open("Cup A");
+  }
+  EXPECT_TRUE(testsupport::ShownMessageTexts().empty());
+  testsupport::PumpMessages();
+  HDC dc = GetDC(dialog);
+  EXPECT_EQ(GetPixel(dc, 120 + 98, 250 + 5) & 0xFFFFFF, static_cast<COLORREF>(RGB(30, 90, 200)))
+      << "the logo stands at the top left of the page";
+  ReleaseDC(dialog, dc);
 }
 
 TEST_F(SponsorsDialog, TwelveLogosOnThePreview) {
