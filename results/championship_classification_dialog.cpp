@@ -97,7 +97,7 @@ constexpr PlacedControl kPlacements[] = {
     {IDC_STANDINGS_SAVE, {940, 196, 984, 240}},
     {IDC_STANDINGS_ROWS_BAR, {1030, 408, 1046, 712}},
 };
-constexpr PixelRect kPage = {20, 250, 1060, 840};
+constexpr PixelRect kPage = kChampionshipPage;
 constexpr RECT kTableArea = {20, 292, 1025, 710};
 constexpr int kClientWidth = 1080;
 constexpr int kClientHeight = 850;

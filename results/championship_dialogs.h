@@ -33,6 +33,8 @@ void PaintChampionshipClassification(HWND dialog, const PixelRect& page, const C
                                      const char* rallyName, int viewRows, int eventCount, const char* logoPath,
                                      int powerStageIncluded, int international);
 
+// The championship page, in client pixels.
+inline constexpr PixelRect kChampionshipPage = {20, 250, 1060, 840};
 // Paints of the championship page since the program started, for tests that watch for a
 // paint loop.
 int ChampionshipPagePaints();

@@ -402,18 +402,23 @@ RECT ChildRect(HWND dialog, HWND child) {
   return r;
 }
 
-// The left edge of the nearest control right of r on its line, and the top of the nearest
-// below it in its columns.
-void FreeSpace(HWND dialog, HWND self, const RECT& r, int* right, int* bottom) {
+// The left edge of the nearest control (or of the page) right of r on its line, and the top
+// of the nearest below it in its columns.
+void FreeSpace(HWND dialog, HWND self, const RECT& r, const RECT& page, int* right, int* bottom) {
   RECT client;
   GetClientRect(dialog, &client);
   *right = client.right;
   *bottom = client.bottom;
+  std::vector<RECT> others = {page};
   for (HWND other = GetWindow(dialog, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
-    if (other == self || !(GetWindowLongPtrA(other, GWL_STYLE) & WS_VISIBLE)) continue;
-    const RECT o = ChildRect(dialog, other);
+    if (other != self && (GetWindowLongPtrA(other, GWL_STYLE) & WS_VISIBLE)) others.push_back(ChildRect(dialog, other));
+  }
+  for (const RECT& o : others) {
     const bool sameLine = o.top < r.bottom && o.bottom > r.top;
     if (sameLine && o.left >= r.right - 1 && o.left < *right) *right = o.left;
+  }
+  for (const RECT& o : others) {
+    const bool sameLine = o.top < r.bottom && o.bottom > r.top;
     const bool sameColumns = o.left < *right && o.right > r.left;
     if (!sameLine && sameColumns && o.top >= r.bottom - 1 && o.top < *bottom) *bottom = o.top;
   }
@@ -421,7 +426,7 @@ void FreeSpace(HWND dialog, HWND self, const RECT& r, int* right, int* bottom) {
 
 }  // namespace
 
-void FitLabelsToText(HWND dialog, const std::vector<int>& labels) {
+void FitLabelsToText(HWND dialog, const std::vector<int>& labels, const RECT& page) {
   for (int id : labels) {
     HWND label = GetDlgItem(dialog, id);
     if (!label) continue;
@@ -439,7 +444,7 @@ void FitLabelsToText(HWND dialog, const std::vector<int>& labels) {
     RECT r = ChildRect(dialog, label);
     if (r.right - r.left >= wanted) continue;
     int right = 0, bottom = 0;
-    FreeSpace(dialog, label, r, &right, &bottom);
+    FreeSpace(dialog, label, r, page, &right, &bottom);
     const int width = wanted < right - r.left - 2 ? wanted : right - r.left - 2;
     int height = r.bottom - r.top;
     if (!box && width < wanted && r.top + 2 * (size.cy + 1) <= bottom) height = 2 * (size.cy + 1);

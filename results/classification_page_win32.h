@@ -94,5 +94,6 @@ SCROLLINFO ClassificationScroll(HWND bar);
 void PaintClassificationInWindow(HWND dialog, const RECT& page, int first, const ClassificationPageContent& content);
 // Labels and check boxes drawn in the dialog's font may be wider than the system font's
 // dialog units gave them: each grows to its text up to the next control on its line, and a
-// label that still does not fit takes a second line when the space below is free.
-void FitLabelsToText(HWND dialog, const std::vector<int>& labels);
+// label that still does not fit takes a second line when the space below is free. Neither
+// reaches into the page, which the dialog paints itself.
+void FitLabelsToText(HWND dialog, const std::vector<int>& labels, const RECT& page);

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr RECT kLampArea = {210, 440, 250, 480};  // pixels of the client area
+constexpr RECT kLampArea = kInternetLampArea;
 constexpr int kLampMargin = 10;
 constexpr UINT kOpeningProbesMessage = WM_APP + 25;
 

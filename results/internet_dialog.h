@@ -5,3 +5,6 @@
 #include <windows.h>
 
 INT_PTR CALLBACK InternetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Where the connection lamp is painted, in client pixels.
+inline constexpr RECT kInternetLampArea = {210, 440, 250, 480};

@@ -96,7 +96,8 @@ void Open(HWND dialog) {
   parts.Dress(dialog, IDC_RALLY_CLASS_PRINT, IDC_RALLY_CLASS_PUBLISH, PublishButtonPicture(web), kFontControls);
   FitLabelsToText(dialog, {IDC_RALLY_CLASS_ACCORDING, IDC_RALLY_CLASS_CAR_LABEL, IDC_RALLY_CLASS_AGE_LABEL,
                            IDC_RALLY_CLASS_STAGES_LABEL, IDC_RALLY_CLASS_TO_LABEL, IDC_RALLY_CLASS_POWER_STAGE,
-                           IDC_RALLY_CLASS_WORST_STAGE});
+                           IDC_RALLY_CLASS_WORST_STAGE},
+                  kRallyClassificationPage);
   InvalidatePage(dialog);
 }
 

@@ -56,7 +56,8 @@ void Open(HWND dialog) {
   FillFilterCombo(dialog, IDC_STAGE_CLASS_AGE_FILTER, items.ages);
   SetUpScrollBar(dialog);
   parts.Dress(dialog, IDC_STAGE_CLASS_PRINT, IDC_STAGE_CLASS_PUBLISH, PublishButtonPicture(web), kFontControls);
-  FitLabelsToText(dialog, {IDC_STAGE_CLASS_ACCORDING, IDC_STAGE_CLASS_CAR_LABEL, IDC_STAGE_CLASS_AGE_LABEL});
+  FitLabelsToText(dialog, {IDC_STAGE_CLASS_ACCORDING, IDC_STAGE_CLASS_CAR_LABEL, IDC_STAGE_CLASS_AGE_LABEL},
+                  kStageClassificationPage);
   InvalidatePage(dialog);
 }
 

@@ -12,3 +12,8 @@ INT_PTR CALLBACK ClubsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 INT_PTR CALLBACK CarsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK FrequenciesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TransponderSetsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Where the drivers dialog paints the driver's photo and the cars dialog the car's picture,
+// in client pixels.
+inline constexpr RECT kDriverPhotoArea = {541, 31, 758, 179};
+inline constexpr RECT kCarPictureArea = {480, 48, 700, 200};

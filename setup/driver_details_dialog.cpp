@@ -22,7 +22,7 @@
 namespace {
 
 constexpr UINT_PTR kScanTimer = 1;
-constexpr RECT kLampArea = {250, 225, 295, 260};
+constexpr RECT kLampArea = kDriverDetailsLampArea;
 constexpr int kLampX = 255;
 constexpr int kLampY = 225;
 

@@ -44,7 +44,7 @@ const LabelText kLabels[] = {
     {IDC_DB_LABEL_13, Text::DbTransponder}};
 const int kBold[] = {3424, 3427, 3406, 3416};
 
-const PictureArea kPhoto = {{541, 31, 758, 179}, 541, 31, 217, 148, {541, 31, 754, 179},
+const PictureArea kPhoto = {kDriverPhotoArea, 541, 31, 217, 148, {541, 31, 754, 179},
                             offsetof(DriverRecord, photoPath), sizeof(DriverRecord::photoPath)};
 
 void ShowAgeCategory(HWND dialog, int months) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr RECT kLampArea = {280, 370, 320, 410};  // pixels of the client area
+constexpr RECT kLampArea = kInterfaceLampArea;
 constexpr int kLampMargin = 10;
 constexpr int kPortCount = 99;
 

@@ -117,7 +117,7 @@ const LabelText kCarLabels[] = {
     {3110, Text::DbImport}, {3111, Text::DbExport}, {IDOK, Text::DbOk}, {IDCANCEL, Text::DbCancel},
     {IDC_DB_LABEL_1, Text::DbBrand}, {IDC_DB_LABEL_2, Text::DbModel}, {IDC_DB_LABEL_3, Text::DbCategory}};
 const int kCarBold[] = {3112, 3115, 3106};
-const PictureArea kCarPicture = {{480, 48, 700, 200}, 480, 48, 220, 150, {481, 49, 699, 199},
+const PictureArea kCarPicture = {kCarPictureArea, 480, 48, 220, 150, {481, 49, 699, 199},
                                  offsetof(CarRecord, imagePath), sizeof(CarRecord::imagePath)};
 TableView CarView() { return CarsView(&cars); }
 bool ReadCars(ReadCounts* counts) { return ReadCarsDatabase(&cars, counts); }
