@@ -1,5 +1,6 @@
 #include "results/classification_page_win32.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -19,14 +20,27 @@ constexpr int kFlagWidth = 20;
 constexpr int kFlagHeight = 13;
 constexpr int kScreenLines = 20;
 
-// Where each column of a page stands, from the page's left edge (screen) or absolute (paper).
+// The columns of a page's table, left to right.
+enum Column { kPosition, kNumber, kName, kAge, kTeam, kCategory, kTime, kLeader, kPrevious, kMark, kColumnCount };
+constexpr Align kHeadAlign[kColumnCount] = {Align::Right, Align::Right, Align::Left,  Align::Left,  Align::Left,
+                                            Align::Left,  Align::Right, Align::Right, Align::Right, Align::Right};
+constexpr Align kRowAlign[kColumnCount] = {Align::Right, Align::Right, Align::Left,  Align::Left,  Align::Left,
+                                           Align::Left,  Align::Right, Align::Right, Align::Right, Align::Centre};
+
+// Where each column's head and row texts stand, from the page's left edge (screen) or
+// absolute (paper); a row's flag stands in the team column.
 struct Columns {
-  int position, number, name, age, team, flag, category, time, leader, previous, mark;
+  int head[kColumnCount];
+  int row[kColumnCount];
+  int flag;
 };
-constexpr Columns kScreenColumns = {30, 65, 75, 185, 210, 240, 300, 485, 555, 625, 650};
-constexpr Columns kScreenHeads = {30, 65, 75, 180, 210, 0, 300, 485, 555, 625, 660};
-constexpr Columns kPrintedColumns = {50, 85, 95, 225, 250, 285, 320, 490, 560, 630, 655};
-constexpr Columns kPrintedHeads = {50, 85, 95, 220, 250, 0, 320, 490, 560, 630, 670};
+constexpr Columns kScreenColumns = {{30, 65, 75, 180, 210, 300, 485, 555, 625, 660},
+                                    {30, 65, 75, 185, 210, 300, 485, 555, 625, 650}, 240};
+constexpr Columns kPrintedColumns = {{50, 85, 95, 220, 250, 320, 490, 560, 630, 670},
+                                     {50, 85, 95, 225, 250, 320, 490, 560, 630, 655}, 285};
+// Within the printed page's frame (its lines at 20 and 675) and a little apart from it.
+constexpr int kPrintedFrameLeft = 23;
+constexpr int kPrintedFrameRight = 672;
 
 template <std::size_t N>
 std::string Field(const char (&field)[N]) {
@@ -42,87 +56,109 @@ void Flag(HDC dc, int x, int y, const ClassificationRow& row) {
   if (flag.dc()) BitBlt(dc, x, y, kFlagWidth, kFlagHeight, flag.dc(), 0, 0, SRCCOPY);
 }
 
+HFONT HeadFont() { return ArialFont(14, 700); }
+HFONT BodyFont() { return ArialFont(14, FW_NORMAL); }
+
+std::string HeadText(int column, int international) {
+  static constexpr Text kHeads[kColumnCount] = {
+      Text::ClassificationHeadPosition, Text::ClassificationHeadNumber, Text::ClassificationHeadDriver,
+      Text::ClassificationHeadAge,      Text::ClassificationHeadTeam,   Text::ClassificationHeadCategory,
+      Text::ClassificationHeadTime,     Text::ClassificationHeadLeader, Text::ClassificationHeadPrevious,
+      Text::ClassificationHeadPenalty};
+  if (column == kTeam && international != 0) return Tr(Text::ClassificationHeadNation);
+  return Tr(kHeads[column]);
+}
+
+// What row i shows in a column: the times and the mark only once the driver finished.
+std::string RowText(const ClassificationPageContent& content, int i, int column) {
+  const ClassificationRow& row = content.rows[i];
+  const bool finished = row.state >= 3;
+  switch (column) {
+    case kPosition: return std::to_string(i + 1);
+    case kNumber: return Field(row.carNumber);
+    case kName: return Field(row.name);
+    case kAge: return Field(row.ageCode);
+    case kTeam: return Field(row.team);
+    case kCategory: return Field(row.category);
+    case kTime: return finished ? ClassificationTimeText(row.time) : "";
+    case kLeader: return finished ? ClassificationGapText(row.gapToLeader) : "";
+    case kPrevious: return finished ? ClassificationGapText(row.gapToPrevious) : "";
+    default: break;
+  }
+  if (content.rally) return finished ? RallyRowMark(row) : "";
+  const PenaltyRecord* penalty = CarriedPenalty(row.state, content.penalties, content.penaltyCount);
+  return penalty ? "(" + Field(penalty->code) + ")" : "";
+}
+
+// The columns as this build's heads and the rows need them, within the page's frame from
+// left to right: a head longer in some language moves its column (head, row texts and flag)
+// right of the column before it.
+Columns SpacedColumns(HDC dc, const Columns& designed, const ClassificationPageContent& content, int left, int right) {
+  std::vector<PageColumn> columns;
+  for (int c = 0; c < kColumnCount; ++c) {
+    PageColumn column = {designed.head[c], kHeadAlign[c], HeadText(c, content.international), designed.row[c],
+                         kRowAlign[c],     {}};
+    for (int i = 0; i < content.rowCount; ++i) column.rows.push_back(RowText(content, i, c));
+    if (c == kTeam && content.international == 1 && content.rowCount > 0) {
+      column.pictureX = designed.flag;
+      column.pictureWidth = kFlagWidth;
+    }
+    columns.push_back(column);
+  }
+  GdiObject head(HeadFont());
+  GdiObject body(BodyFont());
+  const std::vector<int> shifts = ColumnShifts(dc, static_cast<HFONT>(head.get()), static_cast<HFONT>(body.get()),
+                                               columns, left, right);
+  Columns spaced = designed;
+  for (int c = 0; c < kColumnCount; ++c) {
+    spaced.head[c] += shifts[c];
+    spaced.row[c] += shifts[c];
+  }
+  spaced.flag += shifts[kTeam];
+  return spaced;
+}
+
 void Heads(HDC dc, int left, int y, const Columns& c, int international) {
-  GdiObject font(ArialFont(14, 700));
+  GdiObject font(HeadFont());
   Selection selected(dc, font.get());
-  PageText(dc, left + c.name, y, Align::Left, Tr(Text::ClassificationHeadDriver));
-  PageText(dc, left + c.age, y, Align::Left, Tr(Text::ClassificationHeadAge));
-  PageText(dc, left + c.team, y, Align::Left,
-           Tr(international != 0 ? Text::ClassificationHeadNation : Text::ClassificationHeadTeam));
-  PageText(dc, left + c.category, y, Align::Left, Tr(Text::ClassificationHeadCategory));
-  PageText(dc, left + c.position, y, Align::Right, Tr(Text::ClassificationHeadPosition));
-  PageText(dc, left + c.number, y, Align::Right, Tr(Text::ClassificationHeadNumber));
-  PageText(dc, left + c.time, y, Align::Right, Tr(Text::ClassificationHeadTime));
-  PageText(dc, left + c.leader, y, Align::Right, Tr(Text::ClassificationHeadLeader));
-  PageText(dc, left + c.previous, y, Align::Right, Tr(Text::ClassificationHeadPrevious));
-  PageText(dc, left + c.mark, y, Align::Right, Tr(Text::ClassificationHeadPenalty));
+  for (int column = 0; column < kColumnCount; ++column) {
+    PageText(dc, left + c.head[column], y, kHeadAlign[column], HeadText(column, international));
+  }
 }
 
 // A row line; the body font is selected.
-void RowLine(HDC dc, int left, int y, const Columns& c, const ClassificationPageContent& content, int i) {
-  const ClassificationRow& row = content.rows[i];
-  PageText(dc, left + c.name, y, Align::Left, Field(row.name));
-  PageText(dc, left + c.age, y, Align::Left, Field(row.ageCode));
-  PageText(dc, left + c.team, y, Align::Left, Field(row.team));
-  if (content.international == 1) Flag(dc, left + c.flag, y, row);
-  PageText(dc, left + c.category, y, Align::Left, Field(row.category));
-  PageText(dc, left + c.position, y, Align::Right, std::to_string(i + 1));
-  PageText(dc, left + c.number, y, Align::Right, Field(row.carNumber));
-  if (row.state >= 3) {
-    PageText(dc, left + c.time, y, Align::Right, ClassificationTimeText(row.time));
-    PageText(dc, left + c.leader, y, Align::Right, ClassificationGapText(row.gapToLeader));
-    PageText(dc, left + c.previous, y, Align::Right, ClassificationGapText(row.gapToPrevious));
-  }
-  if (content.rally) {
-    if (row.state >= 3) PageText(dc, left + c.mark, y, Align::Centre, RallyRowMark(row));
-  } else if (const PenaltyRecord* penalty = CarriedPenalty(row.state, content.penalties, content.penaltyCount)) {
-    PageText(dc, left + c.mark, y, Align::Centre, "(" + Field(penalty->code) + ")");
-  }
+void RowLine(HDC dc, int left, int y, const Columns& columns, const ClassificationPageContent& content, int i) {
+  for (int c = 0; c < kColumnCount; ++c) PageText(dc, left + columns.row[c], y, kRowAlign[c], RowText(content, i, c));
+  if (content.international == 1) Flag(dc, left + columns.flag, y, content.rows[i]);
 }
 
-// Text whose characters stand where the device context measures them. A printer driver may
-// lay text out with advances of its own, wider than the measure, and so run a heading into
-// what is placed after its measured end.
-void MeasuredText(HDC dc, int x, int y, const std::string& text) {
-  const int count = static_cast<int>(text.size());
-  std::vector<int> ends(text.size());
-  SIZE size = {};
-  if (count == 0 || !GetTextExtentExPointA(dc, text.data(), count, 0, nullptr, ends.data(), &size)) {
-    PageText(dc, x, y, Align::Left, text);
-    return;
-  }
-  std::vector<int> advances(text.size());
-  for (int i = 0; i < count; ++i) advances[i] = ends[i] - (i > 0 ? ends[i - 1] : 0);
-  SetTextAlign(dc, TA_LEFT | TA_TOP);
-  ExtTextOutA(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(count), advances.data());
-}
-
-int TextWidth(HDC dc, const std::string& text) {
-  SIZE size = {};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  return size.cx;
+// Where a rally page's lists stand: the headings at x, the entries at entryX, or, when a
+// heading (longer in some language) needs the room, the entries of both lists together two
+// blanks past its end. The body font is selected.
+struct RallyListColumns {
+  int heading;
+  int entry;
+};
+RallyListColumns SpacedRallyLists(HDC dc, int headingX, int entryX, const RallyPageLists& lists) {
+  const int widest = std::max(TextWidth(dc, RallyAbandonHeading(lists.ssFrom, lists.ssTo)),
+                              TextWidth(dc, RallyPenaltyHeading(lists.ssFrom, lists.ssTo)));
+  return {headingX, StartAfter(headingX + widest, TwoBlanks(dc), entryX)};
 }
 
 // A line of a rally page's lists: the heading on the list's first line, then the entry of
 // the driver of its place in the list, wherever the page begins.
-void RallyListLine(HDC dc, int headingX, int entryX, int y, const ClassificationPageContent& content,
+void RallyListLine(HDC dc, const RallyListColumns& at, int y, const ClassificationPageContent& content,
                    const PageLine& line) {
   const RallyPageLists& lists = *content.rally;
-  const std::string headings[] = {RallyAbandonHeading(lists.ssFrom, lists.ssTo),
-                                  RallyPenaltyHeading(lists.ssFrom, lists.ssTo)};
-  // A heading longer in some language pushes the entries of both lists right, together, and
-  // two blanks past its end, so that the heading never runs into its first entry.
-  const int gap = TextWidth(dc, "  ");
-  for (const std::string& heading : headings) {
-    const int clear = headingX + TextWidth(dc, heading) + gap;
-    if (clear > entryX) entryX = clear;
-  }
   const bool abandon = line.kind == PageLineKind::Abandon;
-  if (line.index == 0) MeasuredText(dc, headingX, y, headings[abandon ? 0 : 1]);
+  if (line.index == 0) {
+    PageText(dc, at.heading, y, Align::Left,
+             abandon ? RallyAbandonHeading(lists.ssFrom, lists.ssTo) : RallyPenaltyHeading(lists.ssFrom, lists.ssTo));
+  }
   const int row = abandon ? NthRowWithAbandon(content.rows, content.rowCount, line.index)
                           : NthRowWithPenalty(content.rows, content.rowCount, line.index);
   if (row < 0) return;
-  PageText(dc, entryX, y, Align::Left,
+  PageText(dc, at.entry, y, Align::Left,
            abandon ? RallyAbandonEntry(content.rows[row]) : RallyPenaltyEntry(content.rows[row]));
 }
 
@@ -143,14 +179,43 @@ Text NoteText(int kind) {
   }
 }
 
-// A note line: its code, name and what the penalty does.
-void NoteLine(HDC dc, int codeX, int nameX, int textX, int y, const PenaltyNote& note) {
-  PageText(dc, codeX, y, Align::Left, "(" + Field(note.code) + ") : ");
-  PageText(dc, nameX, y, Align::Left, Field(note.name));
-  if (note.kind < kPenaltyGross || note.kind > kPenaltyAfterLast) return;
+std::string NoteCode(const PenaltyNote& note) { return "(" + Field(note.code) + ") : "; }
+
+// What a note's penalty does; "" for a kind that has no text.
+std::string NoteEffect(const PenaltyNote& note) {
+  if (note.kind < kPenaltyGross || note.kind > kPenaltyAfterLast) return "";
   char text[96];
   std::snprintf(text, sizeof text, Tr(NoteText(note.kind)), note.duration);
-  PageText(dc, textX, y, Align::Left, text);
+  return text;
+}
+
+// Where the notes' codes, names and effects stand: the notes are one table, each column
+// two blanks past the longest text of the one before it when that needs the room. The
+// body font is selected.
+struct NoteColumns {
+  int code, name, effect;
+};
+NoteColumns SpacedNotes(HDC dc, const NoteColumns& designed, const ClassificationPageContent& content) {
+  int widest[3] = {0, 0, 0};
+  for (int n = 0; n < content.noteCount; ++n) {
+    const PenaltyNote& note = content.notes[n];
+    const std::string code = NoteCode(note);
+    widest[0] = std::max(widest[0], TextWidth(dc, code.substr(0, code.size() - 1)));  // up to its colon
+    widest[1] = std::max(widest[1], TextWidth(dc, Field(note.name)));
+    widest[2] = std::max(widest[2], TextWidth(dc, NoteEffect(note)));
+  }
+  const std::vector<int> shifts = SpacingShifts({SpanOf(designed.code, Align::Left, widest[0]),
+                                                 SpanOf(designed.name, Align::Left, widest[1]),
+                                                 SpanOf(designed.effect, Align::Left, widest[2])},
+                                                TwoBlanks(dc));
+  return {designed.code, designed.name + shifts[1], designed.effect + shifts[2]};
+}
+
+// A note line: its code, name and what the penalty does.
+void NoteLine(HDC dc, const NoteColumns& at, int y, const PenaltyNote& note) {
+  PageText(dc, at.code, y, Align::Left, NoteCode(note));
+  PageText(dc, at.name, y, Align::Left, Field(note.name));
+  PageText(dc, at.effect, y, Align::Left, NoteEffect(note));
 }
 
 }  // namespace
@@ -179,64 +244,37 @@ void PaintClassificationScreenPage(HDC dc, const RECT& page, int first, const Cl
     const std::string title = content.pageTitle ? content.pageTitle : "";
     if (content.rally) {
       PageText(dc, L + 10, T, Align::Left, title);
-      SIZE size = {};
-      GetTextExtentPoint32A(dc, title.c_str(), static_cast<int>(title.size()), &size);
-      titleWidth = size.cx;
+      titleWidth = TextWidth(dc, title);
     } else {
       PageText(dc, (L + R) / 2, T, Align::Centre, title);
     }
   }
   TrackDetails none = {};
   const TrackDetails& track = content.track ? *content.track : none;
-  // Each value after its label; a label longer in some language pushes its value right
-  // instead of running into it.
-  struct Detail {
-    int x, y;
-    Text label;
-    int valueX;
-    std::string value;
-  };
-  const Detail details[] = {
-      {L + 10, T + 25, Text::ParticipantsPrintChampionship, L + 105, Field(track.championship)},
-      {L + 10, T + 43, Text::ParticipantsPrintRallyName, L + 105, Field(track.eventName)},
-      {L + 10, T + 61, Text::ParticipantsPrintLocation, L + 105, Field(track.location)},
-      {L + 500, T + 61, Text::ParticipantsPrintDate, L + 540, Field(track.date)},
-      {L + 10, B - 35, Text::ParticipantsPrintRaceDirector, L + 100, Field(track.raceDirector)},
-      {L + 10, B - 15, Text::ParticipantsPrintHostingClub, L + 100, Field(track.hostingClub)},
-  };
-  int valueX[6];
+  DrawEventDetails(dc, {L + 10, L + 105, T + 25, L + 500, L + 540, B - 35, L + 100}, track, Field(track.eventName));
   {
     GdiObject font(ArialFont(15, 700));
     Selection selected(dc, font.get());
-    for (int i = 0; i < 6; ++i) {
-      const Detail& d = details[i];
-      const char* label = Tr(d.label);
-      PageText(dc, d.x, d.y, Align::Left, label);
-      SIZE size = {};
-      GetTextExtentPoint32A(dc, label, static_cast<int>(std::strlen(label)), &size);
-      valueX[i] = d.x + size.cx + 4 > d.valueX ? d.x + size.cx + 4 : d.valueX;
-    }
     PageText(dc, L + 10, T + 100, Align::Left, content.classificationTitle);
   }
-  {
-    GdiObject font(ArialFont(15, FW_NORMAL));
-    Selection selected(dc, font.get());
-    for (int i = 0; i < 6; ++i) PageText(dc, valueX[i], details[i].y, Align::Left, details[i].value);
-  }
-  Heads(dc, L, T + 125, kScreenHeads, content.international);
-  GdiObject font(ArialFont(14, FW_NORMAL));
+  const Columns columns = SpacedColumns(dc, kScreenColumns, content, 3, R - L - 3);
+  Heads(dc, L, T + 125, columns, content.international);
+  GdiObject font(BodyFont());
   Selection selected(dc, font.get());
   if (content.rally && content.rally->excludedText) {
     PageText(dc, L + 20 + titleWidth, T + 3, Align::Left, content.rally->excludedText);
   }
   PageText(dc, R - 210, B - 40, Align::Left, Tr(Text::ClassificationFooter));
+  const NoteColumns notes = SpacedNotes(dc, {L + 10, L + 40, L + 130}, content);
+  const RallyListColumns lists =
+      content.rally ? SpacedRallyLists(dc, L + 10, L + 275, *content.rally) : RallyListColumns{L + 10, L + 275};
   for (int k = 0; k < kScreenLines; ++k) {
     const int y = T + 150 + 18 * k;
     PageLine line = ContentLine(first + k, content, false);
-    if (line.kind == PageLineKind::Row) RowLine(dc, L, y, kScreenColumns, content, line.index);
-    if (line.kind == PageLineKind::Note) NoteLine(dc, L + 10, L + 40, L + 130, y, content.notes[line.index]);
+    if (line.kind == PageLineKind::Row) RowLine(dc, L, y, columns, content, line.index);
+    if (line.kind == PageLineKind::Note) NoteLine(dc, notes, y, content.notes[line.index]);
     if (line.kind == PageLineKind::Abandon || line.kind == PageLineKind::Penalty) {
-      RallyListLine(dc, L + 10, L + 275, y, content, line);
+      RallyListLine(dc, lists, y, content, line);
     }
   }
 }
@@ -258,24 +296,29 @@ void PaintClassificationPrintedPage(HDC dc, HDC logo, const ClassificationPrinte
     Selection selected(dc, font.get());
     PageText(dc, 40, 220 + d, Align::Left, content.classificationTitle);
   }
-  if (page.rowLines > 0) Heads(dc, 0, 250 + d, kPrintedHeads, content.international);
-  GdiObject font(ArialFont(14, FW_NORMAL));
+  const Columns columns = SpacedColumns(dc, kPrintedColumns, content, kPrintedFrameLeft, kPrintedFrameRight);
+  if (page.rowLines > 0) Heads(dc, 0, 250 + d, columns, content.international);
+  GdiObject font(BodyFont());
   Selection selected(dc, font.get());
+  HFONT body = static_cast<HFONT>(font.get());
+  const NoteColumns notes = SpacedNotes(dc, {30, 65, 180}, content);
+  const RallyListColumns lists =
+      content.rally ? SpacedRallyLists(dc, 30, 325, *content.rally) : RallyListColumns{30, 325};
   for (int k = 0; k < page.lines; ++k) {
     const int y = 275 + d + 20 * k;
     PageLine line = ContentLine(page.first + k, content, true);
     switch (line.kind) {
       case PageLineKind::Abandon:
-      case PageLineKind::Penalty: RallyListLine(dc, 30, 325, y, content, line); break;
-      case PageLineKind::Row: RowLine(dc, 0, y, kPrintedColumns, content, line.index); break;
-      case PageLineKind::Note: NoteLine(dc, 30, 65, 180, y, content.notes[line.index]); break;
+      case PageLineKind::Penalty: RallyListLine(dc, lists, y, content, line); break;
+      case PageLineKind::Row: RowLine(dc, 0, y, columns, content, line.index); break;
+      case PageLineKind::Note: NoteLine(dc, notes, y, content.notes[line.index]); break;
       case PageLineKind::TrackCondition:
-        PageText(dc, 30, y, Align::Left, Tr(Text::ClassificationPrintTrackConditions));
-        PageText(dc, 135, y, Align::Left, text.trackCondition ? text.trackCondition : "");
+        DrawLabelledValues(dc, 30, 135, body, body,
+                           {{y, Tr(Text::ClassificationPrintTrackConditions), text.trackCondition ? text.trackCondition : ""}});
         break;
       case PageLineKind::Comment:
-        PageText(dc, 30, y, Align::Left, Tr(Text::ClassificationPrintComment));
-        PageText(dc, 110, y, Align::Left, text.comment ? text.comment : "");
+        DrawLabelledValues(dc, 30, 110, body, body,
+                           {{y, Tr(Text::ClassificationPrintComment), text.comment ? text.comment : ""}});
         break;
       case PageLineKind::Empty: break;
     }

@@ -1,5 +1,7 @@
 #include "setup/printed_page_win32.h"
 
+#include <algorithm>
+
 #include "app/build_profile.h"
 #include "platform/message_box.h"
 #include "race/gdi_objects.h"
@@ -25,25 +27,8 @@ void Frame(HDC dc, int right, int drop) {
 void Details(HDC dc, const PrintedListHeading& heading) {
   const int d = heading.drop;
   TrackDetails none = {};
-  const TrackDetails& track = heading.track ? *heading.track : none;
-  {
-    GdiObject bold(ArialFont(15, 700));
-    Selection selected(dc, bold.get());
-    PageText(dc, 30, 145 + d, Align::Left, Tr(Text::ParticipantsPrintChampionship));
-    PageText(dc, 30, 163 + d, Align::Left, Tr(Text::ParticipantsPrintRallyName));
-    PageText(dc, 30, 181 + d, Align::Left, Tr(Text::ParticipantsPrintLocation));
-    PageText(dc, 520, 181 + d, Align::Left, Tr(Text::ParticipantsPrintDate));
-    PageText(dc, 30, 915 + d, Align::Left, Tr(Text::ParticipantsPrintRaceDirector));
-    PageText(dc, 30, 935 + d, Align::Left, Tr(Text::ParticipantsPrintHostingClub));
-  }
-  GdiObject normal(ArialFont(15, FW_NORMAL));
-  Selection selected(dc, normal.get());
-  PageText(dc, 135, 145 + d, Align::Left, FieldText(track.championship));
-  PageText(dc, 135, 163 + d, Align::Left, heading.eventTitle ? heading.eventTitle : "");
-  PageText(dc, 135, 181 + d, Align::Left, FieldText(track.location));
-  PageText(dc, 565, 181 + d, Align::Left, FieldText(track.date));
-  PageText(dc, heading.lowerValuesX, 915 + d, Align::Left, FieldText(track.raceDirector));
-  PageText(dc, heading.lowerValuesX, 935 + d, Align::Left, FieldText(track.hostingClub));
+  DrawEventDetails(dc, {30, 135, 145 + d, 520, 565, 915 + d, heading.lowerValuesX}, heading.track ? *heading.track : none,
+                   heading.eventTitle ? heading.eventTitle : "");
 }
 
 }  // namespace
@@ -76,16 +61,159 @@ void FillArea(HDC dc, int left, int top, int right, int bottom, COLORREF colour)
   FillRect(dc, &area, static_cast<HBRUSH>(brush.get()));
 }
 
+namespace {
+
+// A mapped device context (a printed page) set, for the life of this object, to its device
+// units and the selected font at its device size. Its logical units are too coarse to place
+// characters by, and its logical measure of a text may come out narrower than what the font
+// at the device's size draws; in device units each character is measured and drawn alike.
+class DeviceUnits {
+ public:
+  explicit DeviceUnits(HDC dc) : dc_(dc) {
+    LOGFONTA font = {};
+    GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
+    POINT points[3] = {{0, 0}, {font.lfWidth, font.lfHeight}, {kScaleBase, 0}};
+    LPtoDP(dc, points, 3);
+    font.lfHeight = points[1].y - points[0].y;
+    font.lfWidth = points[1].x - points[0].x;
+    deviceUnits_ = points[2].x - points[0].x;
+    font_ = CreateFontIndirectA(&font);
+    saved_ = SaveDC(dc);
+    SetMapMode(dc, MM_TEXT);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    if (font_) SelectObject(dc, font_);
+  }
+  ~DeviceUnits() {
+    RestoreDC(dc_, saved_);
+    if (font_) DeleteObject(font_);
+  }
+  DeviceUnits(const DeviceUnits&) = delete;
+  DeviceUnits& operator=(const DeviceUnits&) = delete;
+  // A width in device units in logical units, rounded up.
+  int Logical(int width) const {
+    return deviceUnits_ > 0 ? static_cast<int>((static_cast<long long>(width) * kScaleBase + deviceUnits_ - 1) / deviceUnits_)
+                            : width;
+  }
+
+ private:
+  static constexpr int kScaleBase = 10000;
+  HDC dc_;
+  HFONT font_ = nullptr;
+  int saved_ = 0;
+  int deviceUnits_ = 0;  // of kScaleBase logical units
+};
+
+bool Mapped(HDC dc) { return GetMapMode(dc) != MM_TEXT; }
+
+int MeasuredWidth(HDC dc, const std::string& text) {
+  SIZE size = {};
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+// The characters of text at (x, y) of dc (aligned by its text alignment), each where dc
+// measures it.
+void MeasuredTextOut(HDC dc, int x, int y, const std::string& text) {
+  const int count = static_cast<int>(text.size());
+  std::vector<int> ends(text.size());
+  SIZE size = {};
+  if (!GetTextExtentExPointA(dc, text.data(), count, 0, nullptr, ends.data(), &size)) {
+    TextOutA(dc, x, y, text.data(), count);
+    return;
+  }
+  std::vector<int> advances(text.size());
+  for (int i = 0; i < count; ++i) advances[i] = ends[i] - (i > 0 ? ends[i - 1] : 0);
+  ExtTextOutA(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(count), advances.data());
+}
+
+}  // namespace
+
 void PageText(HDC dc, int x, int y, Align align, const std::string& text) {
   if (text.empty()) return;
-  UINT horizontal = align == Align::Right ? TA_RIGHT : align == Align::Centre ? TA_CENTER : TA_LEFT;
-  SetTextAlign(dc, horizontal | TA_TOP);
-  TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
+  const UINT alignment = (align == Align::Right ? TA_RIGHT : align == Align::Centre ? TA_CENTER : TA_LEFT) | TA_TOP;
+  if (!Mapped(dc)) {
+    SetTextAlign(dc, alignment);
+    TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
+    return;
+  }
+  POINT at = {x, y};
+  LPtoDP(dc, &at, 1);
+  DeviceUnits device(dc);
+  SetTextAlign(dc, alignment);
+  MeasuredTextOut(dc, at.x, at.y, text);
+}
+
+int TextWidth(HDC dc, const std::string& text) { return WidestText(dc, {text}); }
+
+int WidestText(HDC dc, const std::vector<std::string>& texts) {
+  int widest = 0;
+  if (!Mapped(dc)) {
+    for (const std::string& text : texts) widest = std::max(widest, MeasuredWidth(dc, text));
+    return widest;
+  }
+  DeviceUnits device(dc);
+  for (const std::string& text : texts) widest = std::max(widest, MeasuredWidth(dc, text));
+  return device.Logical(widest);
+}
+
+int TwoBlanks(HDC dc) { return TextWidth(dc, "  "); }
+
+std::vector<int> ColumnShifts(HDC dc, HFONT headFont, HFONT rowFont, const std::vector<PageColumn>& columns,
+                              int leftLimit, int rightLimit) {
+  std::vector<Span> spans;
+  int gap = 0;
+  {
+    Selection selected(dc, headFont);
+    for (const PageColumn& column : columns) spans.push_back(SpanOf(column.headX, column.headAlign, TextWidth(dc, column.head)));
+    gap = TwoBlanks(dc);
+  }
+  Selection selected(dc, rowFont);
+  gap = std::max(gap, TwoBlanks(dc));
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    const PageColumn& column = columns[c];
+    if (!column.rows.empty()) {
+      spans[c] = Joined(spans[c], SpanOf(column.rowX, column.rowAlign, WidestText(dc, column.rows)));
+    }
+    if (column.pictureWidth > 0) spans[c] = Joined(spans[c], {column.pictureX, column.pictureX + column.pictureWidth});
+  }
+  return SpacingShifts(spans, gap, leftLimit, rightLimit);
+}
+
+void DrawLabelledValues(HDC dc, int labelX, int valueX, HFONT labelFont, HFONT valueFont,
+                        const std::vector<LabelLine>& lines) {
+  {
+    Selection selected(dc, labelFont);
+    int end = labelX;
+    for (const LabelLine& line : lines) {
+      PageText(dc, labelX, line.y, Align::Left, line.label);
+      end = std::max(end, labelX + TextWidth(dc, line.label));
+    }
+    if (end > labelX) valueX = StartAfter(end, TwoBlanks(dc), valueX);
+  }
+  Selection selected(dc, valueFont);
+  for (const LabelLine& line : lines) PageText(dc, valueX, line.y, Align::Left, line.value);
 }
 
 HFONT ArialFont(int height, int weight, bool underline) {
   return CreateFontA(height, 0, 0, 0, weight, FALSE, underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
                      0, "Arial");
+}
+
+void DrawEventDetails(HDC dc, const EventDetailsPlaces& at, const TrackDetails& track, const std::string& rallyName) {
+  GdiObject bold(ArialFont(15, 700));
+  GdiObject normal(ArialFont(15, FW_NORMAL));
+  HFONT label = static_cast<HFONT>(bold.get());
+  HFONT value = static_cast<HFONT>(normal.get());
+  DrawLabelledValues(dc, at.labelX, at.valueX, label, value,
+                     {{at.top, Tr(Text::ParticipantsPrintChampionship), FieldText(track.championship)},
+                      {at.top + 18, Tr(Text::ParticipantsPrintRallyName), rallyName},
+                      {at.top + 36, Tr(Text::ParticipantsPrintLocation), FieldText(track.location)}});
+  DrawLabelledValues(dc, at.dateLabelX, at.dateValueX, label, value,
+                     {{at.top + 36, Tr(Text::ParticipantsPrintDate), FieldText(track.date)}});
+  DrawLabelledValues(dc, at.labelX, at.lowerValueX, label, value,
+                     {{at.lowerTop, Tr(Text::ParticipantsPrintRaceDirector), FieldText(track.raceDirector)},
+                      {at.lowerTop + 20, Tr(Text::ParticipantsPrintHostingClub), FieldText(track.hostingClub)}});
 }
 
 PrintedPageMapping::PrintedPageMapping(HDC dc, int deviceWidth, int deviceHeight) : dc_(dc), saved_(SaveDC(dc)) {

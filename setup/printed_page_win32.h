@@ -12,6 +12,7 @@
 
 #include "race/event_records.h"
 #include "resources/texts.h"
+#include "setup/page_spacing.h"
 #include "setup/printed_pages.h"
 
 // A bitmap file loaded at a given size and selected into a memory device context
@@ -42,13 +43,62 @@ std::string FieldText(const char (&field)[N]) {
   return std::string(field, strnlen(field, N));
 }
 
-enum class Align { Left, Right, Centre };
-// Text at (x, y), its top on y; nothing for an empty text.
+// Text at (x, y), its top on y; nothing for an empty text. On a mapped page (paper) its
+// characters stand where the device context measures them at the device's resolution: a
+// printer driver may lay text out with advances of its own, wider than the measure, and so
+// run a text into what is placed after its measured end.
 void PageText(HDC dc, int x, int y, Align align, const std::string& text);
 HFONT ArialFont(int height, int weight, bool underline = false);
+// The width of text in the selected font, the widest of texts, and the two blanks a text
+// keeps before the next.
+int TextWidth(HDC dc, const std::string& text);
+int WidestText(HDC dc, const std::vector<std::string>& texts);
+int TwoBlanks(HDC dc);
+
+// A column of a page's table: its head, its rows' texts where they stand, and a picture the
+// rows show in it (a flag; none when pictureWidth is 0).
+struct PageColumn {
+  int headX;
+  Align headAlign;
+  std::string head;
+  int rowX;
+  Align rowAlign;
+  std::vector<std::string> rows;
+  int pictureX = 0;
+  int pictureWidth = 0;
+};
+// How far each of a table's columns (given left to right) moves so that none comes closer
+// than two blanks to the column before it, the head measured in headFont and the rows in
+// rowFont, and the table stays between leftLimit and rightLimit (its frame); SpacingShifts.
+// The device context's font is put back.
+std::vector<int> ColumnShifts(HDC dc, HFONT headFont, HFONT rowFont, const std::vector<PageColumn>& columns,
+                              int leftLimit, int rightLimit);
+
+// Labels, each followed on its line by its value: the labels left-aligned on labelX in
+// labelFont, the values in valueFont at valueX, or all together two blanks (of the label
+// font) past the longest label when it needs the room. The fonts stay the caller's, and the
+// device context's font is put back.
+struct LabelLine {
+  int y;
+  std::string label;
+  std::string value;
+};
+void DrawLabelledValues(HDC dc, int labelX, int valueX, HFONT labelFont, HFONT valueFont,
+                        const std::vector<LabelLine>& lines);
 
 void DrawLine(HDC dc, int x1, int y1, int x2, int y2);
 void FillArea(HDC dc, int left, int top, int right, int bottom, COLORREF colour);
+
+// The event's details as every page shows them, labels in Arial 15 bold and values in Arial
+// 15: the championship, the rally name and the location one under the other from top, the
+// date right of the location, the race director and the hosting club from lowerTop. Each
+// group's values stand together (DrawLabelledValues).
+struct EventDetailsPlaces {
+  int labelX, valueX, top;
+  int dateLabelX, dateValueX;
+  int lowerTop, lowerValueX;
+};
+void DrawEventDetails(HDC dc, const EventDetailsPlaces& at, const TrackDetails& track, const std::string& rallyName);
 
 // The top of row k of a page's list.
 inline int PrintedRowTop(int row) { return 275 + 20 * row; }

@@ -1,7 +1,9 @@
 #include "setup/start_order_paint.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/build_profile.h"
 #include "platform/print_dialog.h"
@@ -15,14 +17,28 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kConflict = RGB(250, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-// Where each column's text stands: the position and car number right-aligned on their x,
-// the others left-aligned from theirs; 0 for a column that is not shown.
+// The columns of the table, left to right. Where each column's text stands: the position
+// and car number right-aligned on their x, the others left-aligned from theirs; 0 for a
+// column that is not shown.
+enum Column { kPosition, kCarNumber, kName, kAge, kCar, kCategory, kTransponder, kFrequency1, kFrequency2, kColumnCount };
 struct Columns {
-  int position, carNumber, name, age, car, category, transponder, frequency1, frequency2;
+  int x[kColumnCount];
 };
-constexpr Columns kScreenHeads = {47, 87, 100, 295, 335, 465, 605, 655, 705};
-constexpr Columns kScreenRows = {47, 87, 100, 300, 335, 465, 605, 655, 705};
-constexpr Columns kPageColumns = {70, 120, 140, 270, 310, 410, 540, 600, 0};
+constexpr Align kAlign[kColumnCount] = {Align::Right, Align::Right, Align::Left, Align::Left, Align::Left,
+                                        Align::Left,  Align::Left,  Align::Left, Align::Left};
+constexpr Columns kScreenHeads = {{47, 87, 100, 295, 335, 465, 605, 655, 705}};
+constexpr Columns kScreenRows = {{47, 87, 100, 300, 335, 465, 605, 655, 705}};
+constexpr Columns kPageColumns = {{70, 120, 140, 270, 310, 410, 540, 600, 0}};
+
+// The screen table's column lines, each with the column whose text it borders, so that it
+// moves with that column: the lines of the header (the last one only there) and of the body.
+struct ColumnLine {
+  int x;
+  Column column;
+};
+constexpr ColumnLine kColumnLines[] = {{50, kPosition}, {90, kCarNumber},   {290, kAge},        {330, kCar},
+                                       {460, kCategory}, {600, kTransponder}, {650, kFrequency1}, {700, kFrequency2}};
+constexpr int kHeaderOnlyLines = 1;
 
 std::string FrequencyHead(int number) {
   char text[32];
@@ -30,32 +46,71 @@ std::string FrequencyHead(int number) {
   return text;
 }
 
+std::string HeadText(int column) {
+  switch (column) {
+    case kPosition: return Tr(Text::StartOrderPosition);
+    case kCarNumber: return Tr(Text::ParticipantsPrintCarNumber);
+    case kName: return Tr(Text::ParticipantsPrintDriver);
+    case kAge: return Tr(Text::ParticipantsPrintAge);
+    case kCar: return Tr(Text::ParticipantsPrintCar);
+    case kCategory: return Tr(Text::ParticipantsPrintCategory);
+    case kTransponder: return Tr(Text::StartOrderTransponder);
+    case kFrequency1: return FrequencyHead(1);
+    default: return FrequencyHead(2);
+  }
+}
+
+std::string EntryText(const ParticipantRecord& entry, int e, int column) {
+  switch (column) {
+    case kPosition: return std::to_string(e + 1);
+    case kCarNumber: return FieldText(entry.carNumber);
+    case kName: return FieldText(entry.name);
+    case kAge: return FieldText(entry.ageCategoryCode);
+    case kCar: return FieldText(entry.car);
+    case kCategory: return FieldText(entry.carCategory);
+    case kTransponder: return FieldText(entry.transponder);
+    case kFrequency1: return FieldText(entry.frequencies[0]);
+    default: return FieldText(entry.frequencies[1]);
+  }
+}
+
+// How far each column moves with this build's heads (in headFont) and the start order's
+// entries (in rowFont) within the table's frame: a head longer in some language moves its
+// column right of the column before it.
+std::vector<int> ColumnShifts(HDC dc, const StartOrderDialogData& data, const Columns& heads, const Columns& rows,
+                              HFONT headFont, HFONT rowFont, int frameLeft, int frameRight) {
+  const int count = std::min(StartOrderRowCount(data), kMaxParticipants);
+  std::vector<PageColumn> columns;
+  for (int c = 0; c < kColumnCount; ++c) {
+    PageColumn column = {heads.x[c], kAlign[c], heads.x[c] ? HeadText(c) : "", rows.x[c], kAlign[c], {}};
+    for (int e = 0; e < count && rows.x[c]; ++e) column.rows.push_back(EntryText(data.order[e], e, c));
+    columns.push_back(column);
+  }
+  return ColumnShifts(dc, headFont, rowFont, columns, frameLeft + 2, frameRight - 2);
+}
+
+Columns Shifted(const Columns& columns, const std::vector<int>& shifts) {
+  Columns shifted = columns;
+  for (int c = 0; c < kColumnCount; ++c) {
+    if (shifted.x[c]) shifted.x[c] += shifts[c];
+  }
+  return shifted;
+}
+
 void Heads(HDC dc, int y, const Columns& at) {
-  PageText(dc, at.position, y, Align::Right, Tr(Text::StartOrderPosition));
-  PageText(dc, at.carNumber, y, Align::Right, Tr(Text::ParticipantsPrintCarNumber));
-  PageText(dc, at.name, y, Align::Left, Tr(Text::ParticipantsPrintDriver));
-  PageText(dc, at.age, y, Align::Left, Tr(Text::ParticipantsPrintAge));
-  PageText(dc, at.car, y, Align::Left, Tr(Text::ParticipantsPrintCar));
-  PageText(dc, at.category, y, Align::Left, Tr(Text::ParticipantsPrintCategory));
-  PageText(dc, at.transponder, y, Align::Left, Tr(Text::StartOrderTransponder));
-  PageText(dc, at.frequency1, y, Align::Left, FrequencyHead(1));
-  if (at.frequency2) PageText(dc, at.frequency2, y, Align::Left, FrequencyHead(2));
+  for (int c = 0; c < kColumnCount; ++c) {
+    if (at.x[c]) PageText(dc, at.x[c], y, kAlign[c], HeadText(c));
+  }
 }
 
 // Entry e of the start order on one line; its first frequency in red when another driver
 // of the rally has it too.
-void Entry(HDC dc, int y, const Columns& at, const ParticipantRecord& entry, int e, int conflictCount) {
-  SetTextColor(dc, kBlack);
-  PageText(dc, at.position, y, Align::Right, std::to_string(e + 1));
-  PageText(dc, at.carNumber, y, Align::Right, FieldText(entry.carNumber));
-  PageText(dc, at.name, y, Align::Left, FieldText(entry.name));
-  PageText(dc, at.age, y, Align::Left, FieldText(entry.ageCategoryCode));
-  PageText(dc, at.car, y, Align::Left, FieldText(entry.car));
-  PageText(dc, at.category, y, Align::Left, FieldText(entry.carCategory));
-  PageText(dc, at.transponder, y, Align::Left, FieldText(entry.transponder));
-  if (at.frequency2) PageText(dc, at.frequency2, y, Align::Left, FieldText(entry.frequencies[1]));
-  if (ShowsRadioConflict(conflictCount)) SetTextColor(dc, kConflict);
-  PageText(dc, at.frequency1, y, Align::Left, FieldText(entry.frequencies[0]));
+void Entry(HDC dc, int y, const Columns& columns, const ParticipantRecord& entry, int e, int conflictCount) {
+  for (int c = 0; c < kColumnCount; ++c) {
+    if (!columns.x[c]) continue;
+    SetTextColor(dc, c == kFrequency1 && ShowsRadioConflict(conflictCount) ? kConflict : kBlack);
+    PageText(dc, columns.x[c], y, kAlign[c], EntryText(entry, e, c));
+  }
   SetTextColor(dc, kBlack);
 }
 
@@ -88,7 +143,7 @@ class Picture {
   int height_ = 0;
 };
 
-void Frame(HDC dc, int count, int first) {
+void Frame(HDC dc, int count, int first, const std::vector<int>& shifts) {
   const int bottom = StartOrderBodyBottom(count);
   {
     GdiObject pen(CreatePen(PS_SOLID, 2, kBlack));
@@ -97,14 +152,20 @@ void Frame(HDC dc, int count, int first) {
     DrawLine(dc, 750, 80, 750, 110);
     DrawLine(dc, 750, 110, 20, 110);
     DrawLine(dc, 20, 110, 20, 80);
-    for (int x : {50, 90, 290, 330, 460, 600, 650, 700}) DrawLine(dc, x, 80, x, 110);
+    for (const ColumnLine& line : kColumnLines) {
+      const int x = line.x + shifts[line.column];
+      DrawLine(dc, x, 80, x, 110);
+    }
     DrawLine(dc, 20, 110, 20, bottom);
     DrawLine(dc, 750, 110, 750, bottom);
     if (StartOrderBottomEdgeShown(count, first)) DrawLine(dc, 20, bottom, 750, bottom);
   }
   GdiObject pen(CreatePen(PS_SOLID, 1, kBlack));
   Selection selected(dc, pen.get());
-  for (int x : {50, 90, 290, 330, 460, 600, 650}) DrawLine(dc, x, 110, x, bottom);
+  for (std::size_t i = 0; i + kHeaderOnlyLines < sizeof kColumnLines / sizeof kColumnLines[0]; ++i) {
+    const int x = kColumnLines[i].x + shifts[kColumnLines[i].column];
+    DrawLine(dc, x, 110, x, bottom);
+  }
   for (int k = 1; k <= count - 1 && k <= kStartOrderVisibleRows; ++k) {
     DrawLine(dc, 20, 110 + 20 * k, 750, 110 + 20 * k);
   }
@@ -130,16 +191,19 @@ void PaintMappedPage(HDC dc, const StartOrderDialogData& data, const PrintedPage
   char eventTitle[sizeof data.track.eventName + 3 + kRallyNameSize];
   std::snprintf(eventTitle, sizeof eventTitle, "%s / %s", data.track.eventName, StartOrderRallyName(data));
   PaintPrintedListFrame(dc, logo, page.rows, {title, eventTitle, &data.track, 130});
-  {
-    GdiObject font(ArialFont(14, 700, true));
-    Selection selected(dc, font.get());
-    Heads(dc, 250, kPageColumns);
-  }
+  GdiObject headFont(ArialFont(14, 700, true));
   GdiObject font(ArialFont(14, FW_NORMAL));
+  const Columns columns = Shifted(
+      kPageColumns, ColumnShifts(dc, data, kPageColumns, kPageColumns, static_cast<HFONT>(headFont.get()),
+                                 static_cast<HFONT>(font.get()), 20, 665));
+  {
+    Selection selected(dc, headFont.get());
+    Heads(dc, 250, columns);
+  }
   Selection selected(dc, font.get());
   for (int row = 0; row < page.rows; ++row) {
     const int e = page.first + row;
-    Entry(dc, PrintedRowTop(row), kPageColumns, data.order[e], e, conflicts[e]);
+    Entry(dc, PrintedRowTop(row), columns, data.order[e], e, conflicts[e]);
   }
 }
 
@@ -153,18 +217,21 @@ void DrawStartOrderTable(HDC dc, const StartOrderDialogData& data, int first) {
   FillArea(dc, 19, 80, 751, 511, kBackground);
   FillArea(dc, 20, 80, 750, 110, kHeaderBand);
   FillArea(dc, 20, 110, 750, StartOrderBodyBottom(count), kWhite);
-  Frame(dc, count, first);
+  GdiObject headFont(ArialFont(16, FW_NORMAL));
+  GdiObject rowFont(ArialFont(15, FW_NORMAL));
+  const std::vector<int> shifts = ColumnShifts(dc, data, kScreenHeads, kScreenRows, static_cast<HFONT>(headFont.get()),
+                                               static_cast<HFONT>(rowFont.get()), 20, 750);
+  Frame(dc, count, first, shifts);
   SetBkMode(dc, TRANSPARENT);
   {
-    GdiObject font(ArialFont(16, FW_NORMAL));
-    Selection selected(dc, font.get());
-    Heads(dc, 90, kScreenHeads);
+    Selection selected(dc, headFont.get());
+    Heads(dc, 90, Shifted(kScreenHeads, shifts));
   }
   {
-    GdiObject font(ArialFont(15, FW_NORMAL));
-    Selection selected(dc, font.get());
+    Selection selected(dc, rowFont.get());
+    const Columns rows = Shifted(kScreenRows, shifts);
     for (int i = 0; i < count && i < kStartOrderVisibleRows && first + i < kMaxParticipants; ++i) {
-      Entry(dc, 113 + 20 * i, kScreenRows, data.order[first + i], first + i, conflicts[first + i]);
+      Entry(dc, 113 + 20 * i, rows, data.order[first + i], first + i, conflicts[first + i]);
     }
   }
   Arrows(dc, count);

@@ -27,6 +27,7 @@
 #include "tests/race/storage_test_support.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
+#include "tests/support/page_texts.h"
 #include "tests/support/pdf_printer.h"
 #include "tests/support/process_windows.h"
 #include "tests/support/temp_folder.h"
@@ -139,6 +140,40 @@ TEST_F(ParticipantsPrintOnPaper, TheRealPrintDialogPrintsOnOkAndNothingOnCancel)
     ASSERT_TRUE(ok.Answered());
   }
   ExpectTheWholeList(printer.TakePrinted());
+}
+
+// Each program's list, its labels, heads and values read back from the paper: none over
+// another, none out of the frame, each apart from what stands beside it on its line (the
+// French and Spanish labels and heads are longer than the English ones).
+TEST_F(ParticipantsPrintOnPaper, NoTextRunsIntoAnotherInAnyOfTheThreePrograms) {
+  static ParticipantRecord shortList[kMaxParticipants] = {};
+  participantstest::Fill(&shortList[0], {"Anne Moreau", "7", "J", "FRA", "Falcon GT8", "1/8 Buggy"});
+  participantstest::Fill(&shortList[1], {"Luis Ortega", "112", "S", "ESP", "Raptor 4", "1/10 Truck"});
+  participantstest::Fill(&shortList[2], {"Piet Janssens", "48", "S", "BEL", "Falcon GT8", "1/8 Buggy"});
+  for (const testsupport::ProgramBuild& build : testsupport::kProgramBuilds) {
+    SetActiveProfile(*build.profile);
+    for (int international : {1, 0}) {
+      ParticipantsListing list = {shortList, 3, 1, "Club Cup", "Spring Trophy / Club Cup", &track, international,
+                                  "images/trophee.bmp"};
+      DefaultPrinterDC pdf;
+      ASSERT_NE(pdf.get(), nullptr);
+      ASSERT_TRUE(PrintParticipantsPages(nullptr, pdf.get(), list));
+      const std::string capture = std::string("participants_print_spacing_") + build.name;
+      PrintedDocument document = printer.TakePrinted(international ? capture.c_str() : nullptr, 1);
+      ASSERT_TRUE(document.printed) << document.problem;
+      char title[128];
+      std::snprintf(title, sizeof title, Tr(Text::ParticipantsPrintTitle), 3);
+      SCOPED_TRACE(std::string(title) + (international ? ", international" : ", club"));
+      std::vector<std::string> texts = testsupport::EventDetailsTexts(track, "Spring Trophy / Club Cup");
+      texts.insert(texts.end(),
+                   {title, Tr(Text::ParticipantsPrintId), Tr(Text::ParticipantsPrintCarNumber),
+                    Tr(Text::ParticipantsPrintDriver), Tr(Text::ParticipantsPrintAge),
+                    Tr(international ? Text::ParticipantsPrintNation : Text::ParticipantsPrintTeam),
+                    Tr(Text::ParticipantsPrintCar), Tr(Text::ParticipantsPrintCategory), Tr(Text::ParticipantsPrintFooter)});
+      testsupport::ExpectLaidOutApart(document, 20, 665, texts);
+    }
+  }
+  SetActiveProfile(kEnglishBuild);
 }
 
 // The dialog's Print button, on a rally that took 31 drivers of the database: the list as the

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/build_profile.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/print_dialog.h"
@@ -16,12 +17,15 @@
 #include "platform/test_hooks.h"
 #include "race/event_file.h"
 #include "race/settings_files.h"
+#include "results/classification_rows.h"
+#include "results/rally_classification.h"
 #include "results/rally_classification_dialog.h"
 #include "results/rally_classification_ids.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/results/rally_event.h"
 #include "tests/support/classification_folder.h"
 #include "tests/support/dialog_driving.h"
+#include "tests/support/page_texts.h"
 #include "tests/support/pdf_printer.h"
 
 namespace {
@@ -90,6 +94,46 @@ TEST(RallyClassificationOnPaper, ThirtyDriversFillAPageAndTheListsGoOnTheNext) {
   EXPECT_NE(two.find("1 abandon"), std::string::npos);
   EXPECT_NE(two.find("1 penalty"), std::string::npos);
   EXPECT_EQ(two.find("Pos"), std::string::npos) << "no heads on a page without rows";
+}
+
+// Each program's page read back from the paper, for a club event and an international one,
+// its lists on the first page: no text over another or out of the frame, each label, value,
+// head and list heading apart from what stands beside it on its line.
+TEST(RallyClassificationOnPaper, NoTextRunsIntoAnotherInAnyOfTheThreePrograms) {
+  testsupport::PdfPrinter printer;
+  ASSERT_TRUE(printer.Present()) << "run inside tests/support/pdf-printer with";
+  ASSERT_EQ(printer.TakePrinted().problem, "");
+  for (const testsupport::ProgramBuild& build : testsupport::kProgramBuilds) {
+    SetActiveProfile(*build.profile);
+    for (bool international : {true, false}) {
+      storagetest::WorkingFolder folder;
+      platform::test::InterceptShell();
+      testsupport::PrepareClassificationFolder();
+      // Driver 2 abandons SS1, driver 3 starts SS2 late.
+      rallytest::RallyEvent event;
+      event.drivers = 4;
+      event.stages = 2;
+      event.eventName = international ? "i_n_t_Spring Trophy" : "Spring Trophy";
+      ASSERT_TRUE(rallytest::WriteRallyEvent(event));
+      ASSERT_TRUE(rallytest::WriteStage(1, {{1, 61000, 3}, {2, 62000, 4}, {3, 63000, 3}, {4, 64000, 3}}, 4));
+      ASSERT_TRUE(rallytest::WriteStage(2, {{1, 51000, 3}, {2, 52000, 3}, {3, 53000, 5}, {4, 54000, 3}}, 4));
+      const std::string capture = std::string("rally_classification_print_spacing_") + build.name;
+      PrintedDocument document = testsupport::PrintFromClassificationDialog(
+          printer, "RALLYECLASSEMENTRALLYE", RallyClassificationDialogProc, IDC_RALLY_CLASS_PRINT,
+          international ? capture.c_str() : nullptr);
+      ASSERT_TRUE(document.printed) << document.problem;
+      ASSERT_EQ(document.pages, 1);
+      const std::string title = RallyClassificationTitle(kAllCategories, kAllCategories);
+      SCOPED_TRACE(title + (international ? ", international" : ", club"));
+      using testsupport::Followed;
+      testsupport::ExpectLaidOutApart(
+          document, 20, 675,
+          Followed(Followed(testsupport::EventDetailsTexts(stagetest::TestTrack(""), "Spring Trophy"),
+                            testsupport::ClassificationHeadTexts(international)),
+                   {title, RallyAbandonHeading(1, 2), RallyPenaltyHeading(1, 2), Tr(Text::ClassificationFooter)}));
+    }
+  }
+  SetActiveProfile(kEnglishBuild);
 }
 
 }  // namespace

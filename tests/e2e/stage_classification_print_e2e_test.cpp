@@ -14,12 +14,15 @@
 #include "platform/test_hooks.h"
 #include "race/event_file.h"
 #include "race/settings_files.h"
+#include "results/classification_page.h"
+#include "results/classification_rows.h"
 #include "results/stage_classification_dialog.h"
 #include "results/stage_classification_ids.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/results/stage_event.h"
 #include "tests/support/classification_folder.h"
 #include "tests/support/dialog_driving.h"
+#include "tests/support/page_texts.h"
 #include "tests/support/pdf_printer.h"
 
 namespace {
@@ -113,6 +116,39 @@ TEST(StageClassificationOnPaper, TheFrenchAndSpanishTitlesNameTheirStageAbbrevia
     const std::string titleLine = page.substr(title, page.find('\n', title) - title);
     EXPECT_NE(titleLine.find(build.stage), std::string::npos) << titleLine;
     EXPECT_EQ(page.find("SS2"), std::string::npos) << page;
+  }
+  SetActiveProfile(kEnglishBuild);
+}
+
+// Each program's page read back from the paper, for a club event and an international one:
+// no text over another or out of the frame, each label, value, head and note apart from
+// what stands beside it on its line (the French and Spanish labels and heads are longer).
+TEST(StageClassificationOnPaper, NoTextRunsIntoAnotherInAnyOfTheThreePrograms) {
+  testsupport::PdfPrinter printer;
+  ASSERT_TRUE(printer.Present()) << "run inside tests/support/pdf-printer with";
+  ASSERT_EQ(printer.TakePrinted().problem, "");
+  for (const testsupport::ProgramBuild& build : testsupport::kProgramBuilds) {
+    SetActiveProfile(*build.profile);
+    for (bool international : {true, false}) {
+      stagetest::StageEvent event;
+      event.abandonDriver = 0;
+      event.eventName = international ? "i_n_t_Spring Trophy" : "Spring Trophy";
+      const std::string capture = std::string("stage_classification_print_spacing_") + build.name;
+      PrintedDocument document = PrintStage(printer, event, international ? capture.c_str() : nullptr);
+      ASSERT_TRUE(document.printed) << document.problem;
+      ASSERT_EQ(document.pages, 1);
+      const std::string title = StagePrintedTitle(2, kAllCategories, kAllCategories);
+      SCOPED_TRACE(title + (international ? ", international" : ", club"));
+      char effect[96];
+      std::snprintf(effect, sizeof effect, Tr(Text::ClassificationNoteGross), 600);
+      using testsupport::Followed;
+      testsupport::ExpectLaidOutApart(
+          document, 20, 675,
+          Followed(Followed(testsupport::EventDetailsTexts(stagetest::TestTrack(""), "Spring Trophy"),
+                            testsupport::ClassificationHeadTexts(international)),
+                   {title, "(A) :", "Abandon", effect, Tr(Text::ClassificationPrintTrackConditions), "Wet",
+                    Tr(Text::ClassificationPrintComment), "Muddy corner", Tr(Text::ClassificationFooter)}));
+    }
   }
   SetActiveProfile(kEnglishBuild);
 }

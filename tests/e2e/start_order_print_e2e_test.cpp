@@ -18,9 +18,11 @@
 #include "race/settings_files.h"
 #include "setup/setup_dialogs.h"
 #include "setup/event_setup_dialog_ids.h"
+#include "setup/start_order_paint.h"
 #include "tests/race/storage_test_support.h"
 #include "tests/support/dialog_driving.h"
 #include "tests/support/message_texts.h"
+#include "tests/support/page_texts.h"
 #include "tests/support/pdf_printer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_event.h"
@@ -144,6 +146,33 @@ TEST_F(StartOrderOnPaper, TheSecondPageHoldsTheLastDriverAlone) {
   ASSERT_EQ(document.pageTexts.size(), 2u);
   EXPECT_NE(At(document.pageTexts[1], LongListDriverName(30)), std::string::npos);
   EXPECT_EQ(At(document.pageTexts[1], LongListDriverName(29)), std::string::npos);
+}
+
+// Each program's start order read back from the paper: no text over another or out of the
+// frame, each label, value and head apart from what stands beside it on its line (the
+// Spanish "# coche" is wider than its column's room after "Pos").
+TEST_F(StartOrderOnPaper, NoTextRunsIntoAnotherInAnyOfTheThreePrograms) {
+  static StartOrderDialogData data;
+  participantstest::FillSampleStartOrder(&data);
+  for (const testsupport::ProgramBuild& build : testsupport::kProgramBuilds) {
+    SetActiveProfile(*build.profile);
+    DefaultPrinterDC pdf;
+    ASSERT_NE(pdf.get(), nullptr);
+    ASSERT_TRUE(PrintStartOrderPages(nullptr, pdf.get(), data));
+    PrintedDocument document = printer.TakePrinted((std::string("start_order_print_spacing_") + build.name).c_str(), 1);
+    ASSERT_TRUE(document.printed) << document.problem;
+    char title[128], frequency[32];
+    std::snprintf(title, sizeof title, Tr(Text::StartOrderPrintTitle), 3);
+    std::snprintf(frequency, sizeof frequency, Tr(Text::StartOrderFrequency), 1);
+    SCOPED_TRACE(title);
+    std::vector<std::string> texts = testsupport::EventDetailsTexts(data.track, "Spring Trophy / Club Cup");
+    texts.insert(texts.end(), {title, Tr(Text::StartOrderPosition), Tr(Text::ParticipantsPrintCarNumber),
+                               Tr(Text::ParticipantsPrintDriver), Tr(Text::ParticipantsPrintAge),
+                               Tr(Text::ParticipantsPrintCar), Tr(Text::ParticipantsPrintCategory),
+                               Tr(Text::StartOrderTransponder), frequency, Tr(Text::ParticipantsPrintFooter)});
+    testsupport::ExpectLaidOutApart(document, 20, 665, texts);
+  }
+  SetActiveProfile(kEnglishBuild);
 }
 
 // The printer's server stopped while the program runs: the job is refused at its end, and
