@@ -96,6 +96,8 @@ class ParticipantsPrintOnPaper : public ::testing::Test {
     EXPECT_NE(At(second, LongListDriverName(30)), std::string::npos) << second;
     EXPECT_NE(At(second, "131"), std::string::npos) << "car number of row 31";
     for (int i = 0; i < 30; ++i) EXPECT_EQ(At(second, LongListDriverName(i)), std::string::npos);
+    // The long names keep apart from the age codes, and the long categories stay within the frame.
+    testsupport::ExpectLaidOutApart(document, 20, 665, {LongListDriverName(0), "1/8 Buggy Thermique"});
   }
 
   testsupport::PdfPrinter printer;

@@ -159,9 +159,20 @@ std::vector<std::string> WordsOutside(const std::vector<PrintedWord>& page, doub
     }
     return ::testing::AssertionSuccess();
   }
-  std::ostringstream lines;
-  for (const PrintedWord& word : words) lines << " " << word.text;
-  return ::testing::AssertionFailure() << "\"" << text << "\" is not on the page as words of its own:" << lines.str();
+  // The words that hold one of its words show what it ran into.
+  std::ostringstream holders;
+  int shown = 0;
+  for (const PrintedWord& word : words) {
+    for (const std::string& token : tokens) {
+      if (shown < 12 && word.text.find(token) != std::string::npos) {
+        holders << " " << Described(word);
+        ++shown;
+        break;
+      }
+    }
+  }
+  return ::testing::AssertionFailure() << "\"" << text << "\" is not on the page as words of its own; words that hold its words:"
+                                       << holders.str();
 }
 
 void ExpectLaidOutApart(const PrintedDocument& document, int frameLeft, int frameRight,
