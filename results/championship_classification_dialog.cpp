@@ -97,7 +97,6 @@ constexpr PlacedControl kPlacements[] = {
     {IDC_STANDINGS_SAVE, {940, 196, 984, 240}},
     {IDC_STANDINGS_ROWS_BAR, {1030, 408, 1046, 712}},
 };
-constexpr PixelRect kPage = kChampionshipPage;
 constexpr RECT kTableArea = {20, 292, 1025, 710};
 constexpr int kClientWidth = 1080;
 constexpr int kClientHeight = 850;
@@ -144,7 +143,7 @@ void AddItem(HWND dialog, int id, const char* text) { Send(dialog, id, CB_ADDSTR
 
 void RedrawTable(HWND dialog) { InvalidateRect(dialog, &kTableArea, TRUE); }
 void RedrawPage(HWND dialog) {
-  RECT page = {kPage.left, kPage.top, kPage.right, kPage.bottom};
+  RECT page = {kChampionshipPage.left, kChampionshipPage.top, kChampionshipPage.right, kChampionshipPage.bottom};
   InvalidateRect(dialog, &page, TRUE);
 }
 
@@ -552,11 +551,11 @@ void Paint(HWND dialog) {
   // scroll, which asks for the table alone, would leave in the copy what the screen held
   // around the table (the scroll bars, hidden without a redraw). Asked before BeginPaint, it
   // joins this paint and asks for no other.
-  RECT whole = {kPage.left, kPage.top, kPage.right, kPage.bottom};
+  RECT whole = {kChampionshipPage.left, kChampionshipPage.top, kChampionshipPage.right, kChampionshipPage.bottom};
   InvalidateRect(dialog, &whole, FALSE);
   const ScrollBarState rows = RowsBar();
   const ScrollBarState events = EventsBar();
-  PaintChampionshipClassification(dialog, kPage, view, state.tables->events, rows, events, sponsors, carFilter, ageFilter,
+  PaintChampionshipClassification(dialog, kChampionshipPage, view, state.tables->events, rows, events, sponsors, carFilter, ageFilter,
                                   championship, selectedRally, view.rowCount, state.eventCount, logoPath,
                                   state.powerStageIncluded, international);
   ShowQuietly(hidden[0], true);

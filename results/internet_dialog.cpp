@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr RECT kLampArea = kInternetLampArea;
 constexpr int kLampMargin = 10;
 constexpr UINT kOpeningProbesMessage = WM_APP + 25;
 
@@ -83,7 +82,7 @@ void Error(HWND dialog, Text text) {
   platform::ShowMessage(dialog, Tr(text), Tr(Text::CaptionError), platform::kMbOk | platform::kMbIconStop);
 }
 
-void RedrawLamp(HWND dialog) { InvalidateRect(dialog, &kLampArea, TRUE); }
+void RedrawLamp(HWND dialog) { InvalidateRect(dialog, &kInternetLampArea, TRUE); }
 
 // What the operator may use: nothing while a probe runs; "Activate" and "view" only when
 // connected; the web event is read-only and its championship fixed while publishing.
@@ -200,15 +199,15 @@ void InitInternetDialog(HWND dialog) {
   busy = false;
   SetControlTexts(dialog, kTexts);
   // The template is in dialog units, the lamp in pixels: the dialog grows to show it whole.
-  GrowClientToHold(dialog, kLampArea.right + kLampMargin, kLampArea.bottom + kLampMargin);
+  GrowClientToHold(dialog, kInternetLampArea.right + kLampMargin, kInternetLampArea.bottom + kLampMargin);
   // The lamp stands between Activate and view: where a dialog unit is fewer pixels, view
   // would cover it, so it moves right of the lamp.
   if (HWND view = GetDlgItem(dialog, IDC_INTERNET_VIEW)) {
     RECT r;
     GetWindowRect(view, &r);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    if (r.left < kLampArea.right + kLampMargin && r.right > kLampArea.left) {
-      SetWindowPos(view, nullptr, kLampArea.right + kLampMargin, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (r.left < kInternetLampArea.right + kLampMargin && r.right > kInternetLampArea.left) {
+      SetWindowPos(view, nullptr, kInternetLampArea.right + kLampMargin, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
   InternetDialogState& state = InternetDialogMemory();
@@ -366,7 +365,7 @@ INT_PTR CALLBACK InternetDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_PAINT: {
       const InternetDialogState& state = InternetDialogMemory();
       bool lit = state.connected == 1 && state.publishingActive == 1;
-      PaintBitmapFile(dialog, lit ? "images/wifiVert.bmp" : "images/wifiRouge.bmp", kLampArea.left, kLampArea.top);
+      PaintBitmapFile(dialog, lit ? "images/wifiVert.bmp" : "images/wifiRouge.bmp", kInternetLampArea.left, kInternetLampArea.top);
       return TRUE;
     }
     case WM_CLOSE:

@@ -22,7 +22,6 @@
 namespace {
 
 constexpr UINT_PTR kScanTimer = 1;
-constexpr RECT kLampArea = kDriverDetailsLampArea;
 constexpr int kLampX = 255;
 constexpr int kLampY = 225;
 
@@ -56,7 +55,7 @@ bool StageTimed() { return Main().timing.timing != 0; }
 
 // Invalidated and erased at once; the controls around it are not repainted.
 void RedrawLamp(HWND dialog) {
-  RedrawWindow(dialog, &kLampArea, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_NOCHILDREN);
+  RedrawWindow(dialog, &kDriverDetailsLampArea, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_NOCHILDREN);
 }
 
 // Selects the item equal to text but for case; none when no item is.

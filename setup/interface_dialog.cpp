@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr RECT kLampArea = kInterfaceLampArea;
 constexpr int kLampMargin = 10;
 constexpr int kPortCount = 99;
 
@@ -40,7 +39,7 @@ class ProgramPort : public SerialPortAccess {
   SerialLine& Line() override { return SystemSerialLine(); }
 };
 
-void RedrawLamp(HWND dialog) { InvalidateRect(dialog, &kLampArea, TRUE); }
+void RedrawLamp(HWND dialog) { InvalidateRect(dialog, &kInterfaceLampArea, TRUE); }
 
 void ShowModel(HWND dialog, const InterfaceDialogState& state) {
   CheckRadioButton(dialog, IDC_INTERFACE_ZL1, IDC_INTERFACE_ZL2,
@@ -51,7 +50,7 @@ void InitInterfaceDialog(HWND dialog) {
   SetControlTexts(dialog, kTexts);
   // The template is in dialog units, the lamp in pixels: on a screen whose dialog units come
   // out smaller, the dialog grows so that the whole lamp shows.
-  GrowClientToHold(dialog, kLampArea.right + kLampMargin, kLampArea.bottom + kLampMargin);
+  GrowClientToHold(dialog, kInterfaceLampArea.right + kLampMargin, kInterfaceLampArea.bottom + kLampMargin);
   HWND ports = GetDlgItem(dialog, IDC_INTERFACE_PORTS);
   char name[8];
   for (int i = 1; i <= kPortCount; ++i) {
@@ -103,7 +102,7 @@ INT_PTR CALLBACK InterfaceDialogProc(HWND dialog, UINT message, WPARAM wParam, L
       return TRUE;
     case WM_PAINT:
       PaintBitmapFile(dialog, InterfaceDialogMemory().connected == 1 ? "images/voyantVert.bmp" : "images/voyantRouge.bmp",
-                      kLampArea.left, kLampArea.top);
+                      kInterfaceLampArea.left, kInterfaceLampArea.top);
       return TRUE;
     case WM_CLOSE:
       fonts.Close(dialog);

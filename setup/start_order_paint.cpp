@@ -77,8 +77,8 @@ std::string EntryText(const ParticipantRecord& entry, int e, int column) {
 // How far each column moves with this build's heads (in headFont) and the start order's
 // entries (in rowFont) within the table's frame: a head longer in some language moves its
 // column right of the column before it.
-std::vector<int> ColumnShifts(HDC dc, const StartOrderDialogData& data, const Columns& heads, const Columns& rows,
-                              HFONT headFont, HFONT rowFont, int frameLeft, int frameRight) {
+std::vector<int> StartOrderShifts(HDC dc, const StartOrderDialogData& data, const Columns& heads, const Columns& rows,
+                                  HFONT headFont, HFONT rowFont, int frameLeft, int frameRight) {
   const int count = std::min(StartOrderRowCount(data), kMaxParticipants);
   std::vector<PageColumn> columns;
   for (int c = 0; c < kColumnCount; ++c) {
@@ -194,8 +194,8 @@ void PaintMappedPage(HDC dc, const StartOrderDialogData& data, const PrintedPage
   GdiObject headFont(ArialFont(14, 700, true));
   GdiObject font(ArialFont(14, FW_NORMAL));
   const Columns columns = Shifted(
-      kPageColumns, ColumnShifts(dc, data, kPageColumns, kPageColumns, static_cast<HFONT>(headFont.get()),
-                                 static_cast<HFONT>(font.get()), 20, 665));
+      kPageColumns, StartOrderShifts(dc, data, kPageColumns, kPageColumns, static_cast<HFONT>(headFont.get()),
+                                     static_cast<HFONT>(font.get()), 20, 665));
   {
     Selection selected(dc, headFont.get());
     Heads(dc, 250, columns);
@@ -219,8 +219,8 @@ void DrawStartOrderTable(HDC dc, const StartOrderDialogData& data, int first) {
   FillArea(dc, 20, 110, 750, StartOrderBodyBottom(count), kWhite);
   GdiObject headFont(ArialFont(16, FW_NORMAL));
   GdiObject rowFont(ArialFont(15, FW_NORMAL));
-  const std::vector<int> shifts = ColumnShifts(dc, data, kScreenHeads, kScreenRows, static_cast<HFONT>(headFont.get()),
-                                               static_cast<HFONT>(rowFont.get()), 20, 750);
+  const std::vector<int> shifts = StartOrderShifts(dc, data, kScreenHeads, kScreenRows,
+                                                   static_cast<HFONT>(headFont.get()), static_cast<HFONT>(rowFont.get()), 20, 750);
   Frame(dc, count, first, shifts);
   SetBkMode(dc, TRANSPARENT);
   {

@@ -125,12 +125,10 @@ TEST(RallyClassificationOnPaper, NoTextRunsIntoAnotherInAnyOfTheThreePrograms) {
       ASSERT_EQ(document.pages, 1);
       const std::string title = RallyClassificationTitle(kAllCategories, kAllCategories);
       SCOPED_TRACE(title + (international ? ", international" : ", club"));
-      using testsupport::Followed;
       testsupport::ExpectLaidOutApart(
           document, 20, 675,
-          Followed(Followed(testsupport::EventDetailsTexts(stagetest::TestTrack(""), "Spring Trophy"),
-                            testsupport::ClassificationHeadTexts(international)),
-                   {title, RallyAbandonHeading(1, 2), RallyPenaltyHeading(1, 2), Tr(Text::ClassificationFooter)}));
+          testsupport::ClassificationPageTexts(stagetest::TestTrack(""), "Spring Trophy", international,
+                                               {title, RallyAbandonHeading(1, 2), RallyPenaltyHeading(1, 2), Tr(Text::ClassificationFooter)}));
     }
   }
   SetActiveProfile(kEnglishBuild);

@@ -141,13 +141,13 @@ TEST(StageClassificationOnPaper, NoTextRunsIntoAnotherInAnyOfTheThreePrograms) {
       SCOPED_TRACE(title + (international ? ", international" : ", club"));
       char effect[96];
       std::snprintf(effect, sizeof effect, Tr(Text::ClassificationNoteGross), 600);
-      using testsupport::Followed;
       testsupport::ExpectLaidOutApart(
           document, 20, 675,
-          Followed(Followed(testsupport::EventDetailsTexts(stagetest::TestTrack(""), "Spring Trophy"),
-                            testsupport::ClassificationHeadTexts(international)),
-                   {title, "(A) :", "Abandon", effect, Tr(Text::ClassificationPrintTrackConditions), "Wet",
-                    Tr(Text::ClassificationPrintComment), "Muddy corner", Tr(Text::ClassificationFooter)}));
+          testsupport::ClassificationPageTexts(stagetest::TestTrack(""), "Spring Trophy", international,
+                                               {title, "(A) :", "Abandon", effect,
+                                                Tr(Text::ClassificationPrintTrackConditions), "Wet",
+                                                Tr(Text::ClassificationPrintComment), "Muddy corner",
+                                                Tr(Text::ClassificationFooter)}));
     }
   }
   SetActiveProfile(kEnglishBuild);

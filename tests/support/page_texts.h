@@ -43,4 +43,10 @@ inline std::vector<std::string> Followed(std::vector<std::string> texts, const s
   return texts;
 }
 
+// A classification page's event details, the heads of its table, then the texts that follow.
+inline std::vector<std::string> ClassificationPageTexts(const TrackDetails& track, const std::string& rallyName,
+                                                        bool international, const std::vector<std::string>& more) {
+  return Followed(Followed(EventDetailsTexts(track, rallyName), ClassificationHeadTexts(international)), more);
+}
+
 }  // namespace testsupport
