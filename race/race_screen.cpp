@@ -1,6 +1,7 @@
 #include "race/race_screen.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "app/build_profile.h"
@@ -213,13 +214,45 @@ class RaceScreenPainter {
     DrawTextAt(dc_, W_ / 80 + 200, H_ / 45, TextAlign::Left, in_.stageTitle, d_.fontColours[0], d_.displayColours[3]);
   }
 
+  // A heading wider than its column (longer in some language, or a column set narrow) is
+  // drawn in a smaller size of the heading font, rather than over its neighbour's.
   void Headings() {
-    GdiObject font(DisplayFont(d_.fonts[2], W_));
+    const FontSpec& spec = d_.fonts[2];
+    const int height = ScaleDesign(W_, spec.size, 1600);
+    GdiObject font(FontOfSpec(spec, height));
     Selection selected(dc_, font.get());
     for (const LiveColumnDraw& column : columns_.column) {
       if (!column.headingShown) continue;
-      DrawTextAt(dc_, column.headingX, 125 * H_ / 900, column.align, Tr(column.heading), d_.fontColours[2]);
+      const char* text = Tr(column.heading);
+      const int room = HeadingRoom(column);
+      int width = TextWidth(text);
+      if (width <= room || room <= 0) {
+        DrawTextAt(dc_, column.headingX, 125 * H_ / 900, column.align, text, d_.fontColours[2]);
+        continue;
+      }
+      // Widths do not follow the height exactly: a size or two less may be needed.
+      int fitted = FittedFontHeight(height, width, room);
+      const int step = fitted < 0 ? -1 : 1;
+      for (int tries = 0; tries < 4 && fitted * step > 1 && TextWidthAt(spec, fitted, text) > room; ++tries)
+        fitted -= step;
+      GdiObject smaller(FontOfSpec(spec, fitted));
+      Selection smallerSelected(dc_, smaller.get());
+      // On the middle of the line of the others.
+      const int lower = (std::abs(height) - std::abs(fitted)) / 2;
+      DrawTextAt(dc_, column.headingX, 125 * H_ / 900 + lower, column.align, text, d_.fontColours[2]);
     }
+  }
+
+  // The width of text in the selected font, or in the font of spec at height.
+  int TextWidth(const char* text) const {
+    SIZE size = {};
+    GetTextExtentPoint32A(dc_, text, static_cast<int>(std::strlen(text)), &size);
+    return size.cx;
+  }
+  int TextWidthAt(const FontSpec& spec, int height, const char* text) const {
+    GdiObject font(FontOfSpec(spec, height));
+    Selection selected(dc_, font.get());
+    return TextWidth(text);
   }
 
   void LaneCells() {

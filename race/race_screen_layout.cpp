@@ -110,30 +110,56 @@ LiveTableColumns ComputeLiveTableColumns(const RaceScreenLayout& layout, int W,
   const int laneX = layout.laneColumn.left + W / 64;
   const int placeX = X(columnWidths[0] / 2);
   const int transponderX = X(static_cast<long long>(c.start[10]) + columnWidths[8] / 2);
+  // The column lines: the lane column's left edge, the results area's, then each column's end.
+  auto edge = [&](int k) { return k == 1 ? layout.resultsArea.left : X(k <= 10 ? c.start[k] : c.sum); };
   LiveTableColumns t;
-  t.column[kLaneColumn] = {Text::LiveLane, TextAlign::Centre, laneX, laneX, true, true, -1};
-  t.column[kPlaceColumn] = {Text::LivePlace, TextAlign::Centre, placeX, placeX, place, place, 3};
+  t.column[kLaneColumn] = {Text::LiveLane, TextAlign::Centre, laneX, laneX, true, true, -1,
+                           layout.laneColumn.left, layout.resultsArea.left};
+  t.column[kPlaceColumn] = {Text::LivePlace, TextAlign::Centre, placeX, placeX, place, place, 3, edge(1), edge(2)};
   t.column[kCarNumberColumn] = {Text::LiveCarNumber, TextAlign::Left, X(c.start[2] + 5LL), X(c.start[2] + 5LL),
-                                car, car, 4};
+                                car, car, 4, edge(2), edge(3)};
   t.column[kDriverColumn] = {Text::LiveDriver, TextAlign::Left, X(c.start[3] + 10LL), X(c.start[3] + 10LL),
-                             driver, driver, 5};
+                             driver, driver, 5, edge(3), edge(4)};
   t.column[kTeamColumn] = {international ? Text::LiveNation : Text::LiveTeam, TextAlign::Left,
-                           X(c.start[4] + 5LL), X(c.start[4] + 5LL), team, team, 6};
+                           X(c.start[4] + 5LL), X(c.start[4] + 5LL), team, team, 6, edge(4), edge(5)};
   t.column[kCategoryColumn] = {Text::LiveCategory, TextAlign::Left, X(c.start[5] + 5LL), X(c.start[5] + 5LL),
-                               category, category, 7};
+                               category, category, 7, edge(5), edge(6)};
   t.column[kStartTimeColumn] = {Text::LiveStartTime, TextAlign::Right, X(c.start[6] + 90LL),
-                                X(c.start[7] - 10LL), startTimeColumnWidth == 100, lateStartEnabled2 == 1, -1};
+                                X(c.start[7] - 10LL), startTimeColumnWidth == 100, lateStartEnabled2 == 1, -1,
+                                edge(6), edge(7)};
   t.column[kTimeColumn] = {Text::LiveTime, TextAlign::Right, X(c.start[8] - 10LL), X(c.start[8] - 10LL), time,
-                           time, 8};
+                           time, 8, edge(7), edge(8)};
   t.column[kGapToLeaderColumn] = {Text::LiveGapToLeader, TextAlign::Right, X(c.start[9] - 5LL),
-                                  X(c.start[9] - 10LL), leader, leader, 9};
+                                  X(c.start[9] - 10LL), leader, leader, 9, edge(8), edge(9)};
   t.column[kGapToPreviousColumn] = {Text::LiveGapToPrevious, TextAlign::Right, X(c.start[10] - 5LL),
-                                    X(c.start[10] - 10LL), previous, previous, 10};
+                                    X(c.start[10] - 10LL), previous, previous, 10, edge(9), edge(10)};
   t.column[kTransponderColumn] = {Text::LiveTransponder, TextAlign::Centre, transponderX, transponderX,
-                                  transponder, transponder, 11};
-  t.column[kFlagColumn] = {Text::LiveFinish, TextAlign::Centre, X(c.sum + 18LL), X(c.sum + 18LL), true, true, 11};
+                                  transponder, transponder, 11, edge(10), edge(11)};
+  t.column[kFlagColumn] = {Text::LiveFinish, TextAlign::Centre, X(c.sum + 18LL), X(c.sum + 18LL), true, true, 11,
+                           edge(11), layout.headerBand.right};
   t.finishFlagX = X(c.sum + 5LL);
   return t;
+}
+
+int HeadingRoom(const LiveColumnDraw& column) {
+  constexpr int kMargin = 2;
+  const int left = column.left + kMargin;
+  const int right = column.right - kMargin;
+  int room = 0;
+  switch (column.align) {
+    case TextAlign::Left: room = right - column.headingX; break;
+    case TextAlign::Right: room = column.headingX - left; break;
+    case TextAlign::Centre: room = 2 * std::min(column.headingX - left, right - column.headingX); break;
+  }
+  return room > 0 ? room : 0;
+}
+
+int FittedFontHeight(int height, int width, int room) {
+  if (width <= 0 || room >= width) return height;
+  // A negative height is the characters' height rather than the cells': its sign stays.
+  const long long magnitude = height < 0 ? -static_cast<long long>(height) : height;
+  const long long fitted = std::max(1LL, magnitude * (room < 0 ? 0 : room) / width);
+  return static_cast<int>(height < 0 ? -fitted : fitted);
 }
 
 int MulDivRounded(int a, int b, int c) {

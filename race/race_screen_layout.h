@@ -84,7 +84,16 @@ struct LiveColumnDraw {
   bool headingShown;
   bool cellsShown;  // the start-time column's cells are drawn by a later step
   int font;         // display font of the cells; -1 for a fixed font
+  int left, right;  // the column's edges in the header band
 };
+
+// The width a column's heading may take from its x, as it is aligned, within the column's
+// edges and a little apart from them; 0 when there is none.
+int HeadingRoom(const LiveColumnDraw& column);
+// The height of a font whose text of width `width` at height `height` takes at most `room`
+// (text widths follow the height); at least 1 in size, with the sign of height (a negative
+// height asks for the characters' height).
+int FittedFontHeight(int height, int width, int room);
 
 enum LiveColumn {
   kLaneColumn,

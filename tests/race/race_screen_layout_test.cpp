@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstring>
 #include <string>
 
@@ -114,6 +116,39 @@ TEST(LiveTableColumns, OffsetsPositionsAndAlignmentsOfEveryColumn) {
   EXPECT_EQ(t.finishFlagX, 1555);
   EXPECT_EQ(ComputeLiveTableColumns(l, 1600, kFactoryWidths, 100, 1, 1).column[kTeamColumn].heading,
             Text::LiveNation);
+}
+
+// Each heading's room runs from its x to its column's line, as it is aligned: the lines are
+// those the grid draws, the lane column's own on its left.
+TEST(LiveTableColumns, EachHeadingHasTheRoomOfItsColumnBetweenTheLinesTheGridDraws) {
+  RaceScreenLayout l = Layout(1600, 900);
+  LiveTableColumns t = ComputeLiveTableColumns(l, 1600, kFactoryWidths, 100, 1, 0);
+  const LiveColumnOffsets c = ComputeLiveColumnOffsets(kFactoryWidths, 100);
+  EXPECT_EQ(t.column[kLaneColumn].left, l.laneColumn.left);
+  EXPECT_EQ(t.column[kLaneColumn].right, l.resultsArea.left);
+  EXPECT_EQ(t.column[kPlaceColumn].left, l.resultsArea.left);
+  for (int k = kPlaceColumn; k < kFlagColumn; ++k) {
+    EXPECT_EQ(t.column[k].right, t.column[k + 1].left) << k;
+    EXPECT_LT(t.column[k].left, t.column[k].right) << k;
+  }
+  EXPECT_EQ(t.column[kTransponderColumn].right, LiveColumnX(l, 1600, c.sum));
+  EXPECT_EQ(t.column[kFlagColumn].right, l.headerBand.right);
+
+  // "- to leader" is right-aligned 5 px before its column's end: its room reaches back to 2 px
+  // after the column's start; a centred heading has twice its nearer side.
+  const LiveColumnDraw& leader = t.column[kGapToLeaderColumn];
+  EXPECT_EQ(HeadingRoom(leader), leader.headingX - leader.left - 2);
+  const LiveColumnDraw& lane = t.column[kLaneColumn];
+  EXPECT_EQ(HeadingRoom(lane), 2 * std::min(lane.headingX - lane.left - 2, lane.right - 2 - lane.headingX));
+  LiveColumnDraw outside = leader;
+  outside.headingX = leader.left;
+  EXPECT_EQ(HeadingRoom(outside), 0);
+
+  EXPECT_EQ(FittedFontHeight(20, 100, 120), 20) << "a heading that fits keeps its size";
+  EXPECT_EQ(FittedFontHeight(20, 100, 75), 15);
+  EXPECT_EQ(FittedFontHeight(20, 100000, 1), 1);
+  EXPECT_EQ(FittedFontHeight(-20, 100, 75), -15) << "a characters' height stays one";
+  EXPECT_EQ(FittedFontHeight(-20, 100000, 1), -1);
 }
 
 TEST(LiveTableColumns, ThresholdsComparePixelsSoANarrowColumnVanishesOnAWideScreen) {

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
@@ -16,6 +18,7 @@
 #include "race/stage_ranking.h"
 #include "tests/race/stage_tables.h"
 #include "tests/support/capture.h"
+#include "tests/support/drawn_texts.h"
 #include "tests/support/temp_folder.h"
 
 using testsupport::Stage;
@@ -293,6 +296,49 @@ TEST_F(RaceScreenTest, PenaltyStatesPastTheListAndScrollingPastTheEntriesDrawNot
   EXPECT_TRUE(whiteNear(1)) << "line 1 shows display row 6, the late start";
   EXPECT_FALSE(whiteNear(7 - 5)) << "a state past the penalty list shows no code";
   for (int line = 7; line < input.rows.rowsShown; ++line) EXPECT_FALSE(whiteNear(line)) << line;
+}
+
+// The live table's headings with the factory display settings, in each program, for a club
+// and an international event: each within the lines of its own column and none over another
+// ("Couloir" and "- au premier" are wider than their columns in the heading font).
+TEST_F(RaceScreenTest, EveryHeadingStaysWithinItsColumnInEachLanguage) {
+  const BuildProfile* profiles[] = {&kEnglishBuild, &kFrenchBuild, &kSpanishBuild};
+  for (const BuildProfile* profile : profiles) {
+    SetActiveProfile(*profile);
+    for (int international : {0, 1}) {
+      Prepare(Moment::Mid, 1, international);
+      testsupport::DrawingRecorder recorder;
+      PaintRaceScreen(window, recorder.dc(), input);
+      const testsupport::Drawing drawing = recorder.Finish();
+      const LiveTableColumns columns =
+          ComputeLiveTableColumns(input.layout, input.screenWidth, widths, input.startTimeColumnWidth,
+                                  input.lateStartEnabled2, international);
+      std::vector<RECT> boxes;
+      int tallest = 0;
+      for (const LiveColumnDraw& column : columns.column) {
+        const testsupport::DrawnText* drawn = column.headingShown ? testsupport::FindText(drawing, Tr(column.heading)) : nullptr;
+        if (drawn) tallest = std::max(tallest, drawn->height);
+      }
+      for (const LiveColumnDraw& column : columns.column) {
+        if (!column.headingShown) continue;
+        const std::string heading = Tr(column.heading);
+        SCOPED_TRACE(std::string(profile->programName) + ": " + heading);
+        const testsupport::DrawnText* drawn = testsupport::FindText(drawing, heading);
+        ASSERT_NE(drawn, nullptr);
+        EXPECT_GT(drawn->box.left, column.left);
+        EXPECT_LT(drawn->box.right, column.right);
+        EXPECT_GE(2 * drawn->height, tallest) << "still readable beside the others";
+        for (const RECT& other : boxes) EXPECT_TRUE(drawn->box.left >= other.right || drawn->box.right <= other.left);
+        boxes.push_back(drawn->box);
+      }
+    }
+  }
+  SetActiveProfile(kFrenchBuild);
+  Prepare(Moment::Mid, 1, 0);
+  EXPECT_FALSE(Capture("race-screen-headings-fr").empty());
+  SetActiveProfile(kSpanishBuild);
+  Prepare(Moment::Mid, 1, 1);
+  EXPECT_FALSE(Capture("race-screen-headings-es").empty());
 }
 
 TEST_F(RaceScreenTest, CapturesBeforeDuringAndAfterAStageInEachTableStyle) {
