@@ -276,7 +276,7 @@ void StartReleasedEntry(MainState& state, StartCountdown& countdown, StageEntry&
   const int startType = state.parameters.startType;
   entry.startTime = startTime;
   entry.startOffset = static_cast<int>(platform::TickCount() - static_cast<std::uint32_t>(entry.startOffset));
-  if (entry.startOffset > state.lateStart.criticalDelaySeconds * 1000 ||
+  if (entry.startOffset > LateStartLimitMs(state.lateStart) ||
       (startType == kWrcStart && entry.startOffset < 0))
     entry.lateStart = 1;
   if (startType == kWrcStart) WrcHandOver(state, countdown);

@@ -256,6 +256,18 @@ void ReadRallyParametersSection(platform::TextFile& file, int firstByte, RallyPa
   parameters->minimumLapTime = values[2];
 }
 
+int ClampParameterSeconds(int value) {
+  return value < 0 ? 0 : value > kMaxParameterSeconds ? kMaxParameterSeconds : value;
+}
+
+void ClampRallyParameters(RallyParameters* parameters) {
+  parameters->startInterval = ClampParameterSeconds(parameters->startInterval);
+  parameters->minimumLapTime = ClampParameterSeconds(parameters->minimumLapTime);
+  if (parameters->rest < 0) parameters->rest = 0;
+  if (parameters->rest > kMaxRestMinutes) parameters->rest = kMaxRestMinutes;
+  if (parameters->startType != kWrcStart) parameters->startType = kStandardStart;
+}
+
 // --- Stage results ---
 
 int StageResultsReserve(int participantCount) {
@@ -346,8 +358,7 @@ bool ReadStageResults(StageResultRow rows[kMaxParticipants], int* stageState, in
 // --- Penalties ---
 
 void AddPenaltiesBody(SectionBody& body, const PenaltyRecord list[kMaxPenalties], int flag) {
-  int count = 0;
-  while (count < kMaxPenalties && list[count].code[0] != '\0') ++count;
+  const int count = DefinedPenaltyCount(list);
   body.AddInt(count).AddInt(flag).EndLine();
   for (int i = 0; i < count; ++i) {
     body.AddInt(list[i].kind).AddInt(list[i].duration);

@@ -85,6 +85,18 @@ struct RallyParameters {
   int startType = kStandardStart;
 };
 
+// The largest interval and minimum lap time the race parameters dialog's edits take, and the
+// largest rest (three digits).
+inline constexpr int kMaxParameterSeconds = 3600;
+inline constexpr int kMaxRestMinutes = 999;
+
+// The value of a seconds edit: clamped to 0 .. kMaxParameterSeconds.
+int ClampParameterSeconds(int value);
+// Every value within what the edits accept: seconds 0 .. 3600, rest 0 .. 999, and a start
+// type other than WRC becomes the standard start. What the parameter sections of a damaged
+// file give goes through it before anyone times or counts with it.
+void ClampRallyParameters(RallyParameters* parameters);
+
 struct StageResultRow {
   char name[kDriverNameSize];  // kEmptySlotName for a slot without a participant
   int time;                    // ms

@@ -243,6 +243,7 @@ void LoadStageForTiming(platform::WindowHandle owner, MainState& state, int rall
       if (ActiveProfile().startTypes && FindRallySectionOf(file, kStartTypeKey, rally, &first) &&
           ReadNumbersSection(file, first, &startType, 1) == 1)
         state.parameters.startType = startType;
+      ClampRallyParameters(&state.parameters);
     }
   }
   std::snprintf(state.intervalText, sizeof state.intervalText, "%ds", state.parameters.startInterval);
@@ -281,8 +282,10 @@ void LoadStageForTiming(platform::WindowHandle owner, MainState& state, int rall
       e.time = state.resultRows[i].time;
       e.state = state.resultRows[i].state;
       // Nobody is left on the course of a stage that is loaded again, and a finished
-      // driver is never asked about a second finish.
-      if (e.state == kEntryReleased || e.state == kEntryRunning) e.state = kEntryNotStarted;
+      // driver is never asked about a second finish. A state below them all (a damaged
+      // file) would keep the stage from ever ending: that driver has not started.
+      if (e.state < kEntryNotStarted || e.state == kEntryReleased || e.state == kEntryRunning)
+        e.state = kEntryNotStarted;
       if (e.state == kEntryFinished) e.firstTime = kRedetectionQuestionOff;
     }
   } else {
@@ -436,7 +439,7 @@ bool RenameRally(platform::WindowHandle owner, MainState& state, int rally, cons
 }
 
 void RecomputeLateStarts(MainState& state) {
-  int limit = state.lateStart.criticalDelaySeconds * 1000;
+  int limit = LateStartLimitMs(state.lateStart);
   bool wrc = state.parameters.startType == kWrcStart;
   for (int i = 0; i < kMaxParticipants; ++i) {
     StageEntry& e = state.entries[i];
@@ -477,6 +480,7 @@ void ReloadRallyParameters(platform::WindowHandle owner, MainState& state) {
   if (ActiveProfile().startTypes && FindRallySectionOf(file, kStartTypeKey, rally, &first) &&
       ReadNumbersSection(file, first, &startType, 1) == 1)
     read.startType = startType;
+  ClampRallyParameters(&read);
   state.parameters = read;
   if (state.parameters.startType == kWrcStart) state.lateStart.enabled2 = 1;
   state.startTimeColumnWidth = state.lateStart.enabled2 ? 100 : 5;

@@ -83,7 +83,7 @@ void RightClick(HWND window) {
     case TreePopup::StartOrder: ShowPopup(window, m.startOrderPopup); break;
     case TreePopup::Parameters: ShowPopup(window, m.parametersPopup); break;
     case TreePopup::SpecialStage:
-      PrepareSpecialStagesPopup(m.specialStagesPopup, rally, s.selectedKind - 10000 - kFirstStageNode);
+      PrepareSpecialStagesPopup(m.specialStagesPopup, rally, StageOfNodeKind(s.selectedKind));
       ShowPopup(window, m.specialStagesPopup);
       break;
     case TreePopup::None: break;

@@ -24,6 +24,11 @@ int NodeKind(int code) {
   return code;
 }
 
+int StageOfNodeKind(int kind) {
+  constexpr int kFirst = 10000 + kFirstStageNode;
+  return kind > kFirst && kind <= kFirst + kMaxStages ? kind - kFirst : 0;
+}
+
 bool StageShown(int flag) { return (flag & kStageRemoved) == 0; }
 
 std::string StageLabel(int flag, int stage) {
@@ -102,7 +107,7 @@ TreePopup PopupForKind(int kind, int participantCount) {
     default:
       break;
   }
-  if (kind > 10000 + kFirstStageNode && kind <= 10000 + kFirstStageNode + kMaxStages) return TreePopup::SpecialStage;
+  if (StageOfNodeKind(kind) > 0) return TreePopup::SpecialStage;
   return TreePopup::None;
 }
 

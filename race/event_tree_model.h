@@ -37,6 +37,9 @@ enum TreeImage : int {
 constexpr int NodeCode(int rally, int offset) { return rally * 10000 + offset; }
 // SelectedNodeKind: the code brought back to rally 1; 1000 for the Track node.
 int NodeKind(int code);
+// The stage 1..kMaxStages of a stage item's kind, 0 for any other kind (the selected node
+// an event file gives may be any int).
+int StageOfNodeKind(int kind);
 
 struct TreeNodeSpec {
   int code;

@@ -23,12 +23,6 @@ void ShowError(platform::WindowHandle window, Text text) {
   platform::ShowMessage(window, Tr(text), Tr(Text::CaptionError), platform::kMbOk);
 }
 
-int DefinedPenaltyCount(const PenaltyRecord list[kMaxPenalties]) {
-  int count = 0;
-  while (count < kMaxPenalties && list[count].code[0] != '\0') ++count;
-  return count;
-}
-
 }  // namespace
 
 LiveTableState& LiveTable() { return liveTable; }
@@ -136,12 +130,14 @@ EditRect ChipListRect(const LiveTableGeometry& g, int transponderColumnWidth, in
 int CorrectionEditLimit(int edit) { return edit == 3 ? 3 : 2; }
 
 unsigned ApplyTimeCorrection(StageEntry* live, StageEntry* ranked, int edit, unsigned value) {
-  // The edits hold at most 3 digits; a pasted longer number must not overflow the time.
+  // The edits hold at most 3 digits. The parts are summed in 64 bits: 999 hours, or the
+  // parts of a huge time a damaged file gave, are beyond a time.
   if (value > 999) value = 999;
   if ((edit == 1 || edit == 2) && value > 59) value = 59;
   int* field[4] = {&ranked->timeHours, &ranked->timeMinutes, &ranked->timeSeconds, &ranked->timeMillis};
   *field[edit < 0 ? 0 : edit > 3 ? 3 : edit] = static_cast<int>(value);
-  int time = ranked->timeHours * 3600000 + ranked->timeMinutes * 60000 + ranked->timeSeconds * 1000 + ranked->timeMillis;
+  const int time = ClampToTime(std::int64_t{ranked->timeHours} * 3600000 + std::int64_t{ranked->timeMinutes} * 60000 +
+                               std::int64_t{ranked->timeSeconds} * 1000 + ranked->timeMillis);
   ranked->time = time;
   live->time = time;
   if (live->state <= kEntryRunning) live->state = kEntryFinished;

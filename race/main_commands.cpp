@@ -142,7 +142,7 @@ void NewRally(HWND window) {
 }
 
 int CurrentRally() { return RallyOfNode(Main().selectedNode); }
-int CurrentStage() { return Main().selectedKind - 10000 - kFirstStageNode; }
+int CurrentStage() { return StageOfNodeKind(Main().selectedKind); }
 
 void AddStage(HWND window) {
   MainState& s = Main();

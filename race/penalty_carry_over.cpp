@@ -16,12 +16,6 @@ bool SameCode(const PenaltyRecord& a, const PenaltyRecord& b) {
   return std::strncmp(a.code, b.code, sizeof a.code) == 0;
 }
 
-int DefinedPenalties(const PenaltyRecord list[kMaxPenalties]) {
-  int n = 0;
-  while (n < kMaxPenalties && list[n].code[0] != '\0') ++n;
-  return n;
-}
-
 // Rally and stage of a stage section's title, exactly as the program writes it.
 bool StageOfTitle(const char* title, int* rally, int* stage) {
   if (std::sscanf(title, "CourseRallye%dES%d", rally, stage) != 2) return false;
@@ -54,9 +48,9 @@ int CarryPenaltyState(int state, const PenaltyRecord before[kMaxPenalties], cons
                       bool* gone) {
   *gone = false;
   if (state <= kEntryFirstPenalty) return state;
-  int index = state - kEntryFirstPenalty;
-  if (index < DefinedPenalties(before)) {
-    int defined = DefinedPenalties(after);
+  const int index = PenaltyIndexOfState(state);
+  if (index >= 0 && index < DefinedPenaltyCount(before)) {
+    int defined = DefinedPenaltyCount(after);
     for (int j = 0; j < defined; ++j)
       if (SameCode(before[index], after[j])) return kEntryFirstPenalty + j;
   }
@@ -65,7 +59,7 @@ int CarryPenaltyState(int state, const PenaltyRecord before[kMaxPenalties], cons
 }
 
 bool PenaltyPlacesKept(const PenaltyRecord before[kMaxPenalties], const PenaltyRecord after[kMaxPenalties]) {
-  int defined = DefinedPenalties(before);
+  int defined = DefinedPenaltyCount(before);
   for (int i = 0; i < defined; ++i)
     if (!SameCode(before[i], after[i])) return false;
   return true;

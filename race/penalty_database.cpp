@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "app/build_profile.h"
 #include "platform/bounded.h"
 #include "platform/text_file.h"
 #include "race/database_layout.h"
+#include "race/time_format.h"
 
 namespace {
 
@@ -108,6 +110,10 @@ bool ReadLateStartPenaltySettings(LateStartPenaltySettings* settings) {
     ReadIntLine(file, {&settings->enabled, &settings->enabled2, &settings->criticalDelaySeconds});
   }
   return true;
+}
+
+int LateStartLimitMs(const LateStartPenaltySettings& settings) {
+  return ClampToTime(std::int64_t{settings.criticalDelaySeconds} * 1000);
 }
 
 bool WriteLateStartPenaltySettings(const LateStartPenaltySettings& settings, int marker) {

@@ -51,3 +51,5 @@ struct LateStartPenaltySettings {
 bool ReadLateStartPenaltySettings(LateStartPenaltySettings* settings);
 // "%d\t\n" the marker (callers pass 1), then "%d\t%d\t%d\t\n".
 bool WriteLateStartPenaltySettings(const LateStartPenaltySettings& settings, int marker);
+// The critical delay in milliseconds, within the range of a time whatever the file held.
+int LateStartLimitMs(const LateStartPenaltySettings& settings);

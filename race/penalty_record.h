@@ -23,3 +23,10 @@ inline constexpr int kMaxPenalties = 50;
 // Every list begins with the driver abandon and the late start.
 inline constexpr int kAbandonPenalty = 0;
 inline constexpr int kLateStartPenalty = 1;
+
+// The records of a list: those before its first record without a code.
+inline int DefinedPenaltyCount(const PenaltyRecord list[kMaxPenalties]) {
+  int count = 0;
+  while (count < kMaxPenalties && list[count].code[0] != '\0') ++count;
+  return count;
+}

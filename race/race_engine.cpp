@@ -313,7 +313,7 @@ CountdownPanelTexts RaceScreenCountdownTexts(const MainState& s, const RaceEngin
 
 void MatchPass(MainState& s, RaceEngineState& engine, RaceEngineHost& host, const PassFrame& pass,
                DecoderModel model, std::int64_t counter) {
-  const int minimumGap = s.parameters.minimumLapTime * 1000;
+  const std::int64_t minimumGap = std::int64_t{s.parameters.minimumLapTime} * 1000;
   const int startType = s.parameters.startType;
   for (int i = 0; i < kMaxParticipants; ++i) {
     StageEntry& e = s.entries[i];

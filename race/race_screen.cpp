@@ -238,7 +238,8 @@ class RaceScreenPainter {
       GdiObject smaller(FontOfSpec(spec, fitted));
       Selection smallerSelected(dc_, smaller.get());
       // On the middle of the line of the others.
-      const int lower = (std::abs(height) - std::abs(fitted)) / 2;
+      // In 64 bits: the operator's size may be any int, the lowest one included.
+      const int lower = static_cast<int>((std::llabs(height) - std::llabs(fitted)) / 2);
       DrawTextAt(dc_, column.headingX, 125 * H_ / 900 + lower, column.align, text, d_.fontColours[2]);
     }
   }

@@ -199,11 +199,9 @@ int LaneStateColour(int state, const int displayColours[kDisplayColourCount]) {
 
 bool PenaltyCodeForState(int state, const PenaltyRecord penalties[kMaxPenalties], char code[4]) {
   code[0] = '\0';
-  if (state <= kEntryFirstPenalty) return false;
-  int defined = 0;
-  while (defined < kMaxPenalties && penalties[defined].code[0] != '\0') ++defined;
-  int index = state - kEntryFirstPenalty;
-  if (index >= defined) return false;
+  // The abandon shows its flag, not a code.
+  const int index = PenaltyIndexOfState(state);
+  if (index <= kAbandonPenalty || index >= DefinedPenaltyCount(penalties)) return false;
   // The field may be full without a terminator.
   std::size_t n = 0;
   while (n < 3 && penalties[index].code[n] != '\0') {

@@ -1,5 +1,6 @@
 #include "race/settings_files.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstring>
@@ -199,17 +200,18 @@ bool ReadDisplaySettingsFile(const char* filePath, DisplaySettings* settings,
     if (faces[i][0] != '\0') platform::CopyBounded(settings->fonts[i].face, faces[i]);
   }
 
-  if (!ReadNumberLine(file, settings->fonts, &FontSpec::size, kDisplayFontCount) ||
-      !ReadNumberLine(file, settings->fonts, &FontSpec::weight, kDisplayFontCount) ||
-      !ReadNumberLine(file, settings->fonts, &FontSpec::italic, kDisplayFontCount) ||
-      !ReadNumberLine(file, settings->fonts, &FontSpec::underline, kDisplayFontCount) ||
-      !ReadNumberLine(file, settings->fonts, &FontSpec::strikeOut, kDisplayFontCount) ||
-      !ReadNumberLine(file, settings->fontColours, kDisplayFontCount) ||
-      !ReadNumberLine(file, settings->displayColours, kDisplayColourCount) ||
-      !ReadNumberLine(file, settings->columnWidths, kLiveColumnCount)) {
-    return true;
-  }
-  ReadNumberLine(file, customColours->data(), kCustomColourCount);
+  const bool whole = ReadNumberLine(file, settings->fonts, &FontSpec::size, kDisplayFontCount) &&
+                     ReadNumberLine(file, settings->fonts, &FontSpec::weight, kDisplayFontCount) &&
+                     ReadNumberLine(file, settings->fonts, &FontSpec::italic, kDisplayFontCount) &&
+                     ReadNumberLine(file, settings->fonts, &FontSpec::underline, kDisplayFontCount) &&
+                     ReadNumberLine(file, settings->fonts, &FontSpec::strikeOut, kDisplayFontCount) &&
+                     ReadNumberLine(file, settings->fontColours, kDisplayFontCount) &&
+                     ReadNumberLine(file, settings->displayColours, kDisplayColourCount) &&
+                     ReadNumberLine(file, settings->columnWidths, kLiveColumnCount);
+  // The race screen places its columns, edits and headings with these: a width that neither
+  // the dialog nor a drag can set is damage.
+  for (int& width : settings->columnWidths) width = std::clamp(width, 0, kMaxDisplayColumnWidth);
+  if (whole) ReadNumberLine(file, customColours->data(), kCustomColourCount);
   return true;
 }
 

@@ -94,6 +94,8 @@ inline constexpr int kDisplayFontCount = 12;
 inline constexpr int kDisplayColourCount = 13;
 inline constexpr int kLiveColumnCount = 9;
 inline constexpr int kCustomColourCount = 16;
+// The widest a live-table column is set (the display settings dialog's three digits).
+inline constexpr int kMaxDisplayColumnWidth = 999;
 
 struct FontSpec {
   char face[32];
@@ -123,7 +125,8 @@ bool WriteDisplaySettingsFile(const char* filePath, const DisplaySettings& setti
                               const CustomColours& customColours);
 // Reads the file line by line: a line with fewer values than its share leaves the others as
 // they were and never moves the next lines' values into the wrong fields. The caller
-// clears the faces and the logo path first.
+// clears the faces and the logo path first. Column widths are brought within
+// 0 .. kMaxDisplayColumnWidth.
 bool ReadDisplaySettingsFile(const char* filePath, DisplaySettings* settings,
                              CustomColours* customColours);
 

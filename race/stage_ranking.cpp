@@ -14,17 +14,11 @@ int ClampCount(int count) { return ClampParticipantCount(count); }
 
 bool SameName(const char* a, const char* b) { return std::strncmp(a, b, kDriverNameSize) == 0; }
 
-int DefinedPenalties(const PenaltyRecord penalties[kMaxPenalties]) {
-  int n = 0;
-  while (n < kMaxPenalties && penalties[n].code[0] != '\0') ++n;
-  return n;
-}
-
 }  // namespace
 
 void CopyStageEntriesForRanking(StageEntry entries[kMaxParticipants], StageEntry ranking[kMaxParticipants],
                                 const PenaltyRecord penalties[kMaxPenalties]) {
-  int lastValidState = kEntryFinished + DefinedPenalties(penalties);
+  int lastValidState = kEntryFinished + DefinedPenaltyCount(penalties);
   for (int i = 0; i < kMaxParticipants; ++i) {
     StageEntry& copy = ranking[i];
     // The splits are not copied: the ranking copy keeps its own until they are split again.
@@ -74,9 +68,9 @@ void ApplyStagePenalties(StageEntry ranking[kMaxParticipants], const StageEntry 
     }
   }
   for (int i = 0; i < kMaxParticipants; ++i) {
-    int s = entries[i].state;
-    if (s < kEntryFirstPenalty || s - kEntryFirstPenalty >= kMaxPenalties) continue;
-    const PenaltyRecord& penalty = penalties[s - kEntryFirstPenalty];
+    const int index = PenaltyIndexOfState(entries[i].state);
+    if (index < 0) continue;
+    const PenaltyRecord& penalty = penalties[index];
     std::int64_t duration = std::int64_t{penalty.duration} * 1000;
     switch (penalty.kind) {
       case kPenaltyGross:

@@ -26,6 +26,13 @@ enum EntryState : int {
   kEntryFirstPenalty = 4,
 };
 
+// The index in the penalty list that a state carries, or -1 for a state without a penalty.
+// The range is checked before anything is subtracted: a state read from a damaged file may
+// be any int.
+constexpr int PenaltyIndexOfState(int state) {
+  return state >= kEntryFirstPenalty && state < kEntryFirstPenalty + kMaxPenalties ? state - kEntryFirstPenalty : -1;
+}
+
 // One driver slot of the running special stage. The live entries keep the raw times; the
 // ranking copy holds the penalised times, places and gaps that the live table shows.
 struct StageEntry {

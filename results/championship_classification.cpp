@@ -79,7 +79,9 @@ void ReadRallySection(platform::TextFile& file, int eventCount, ChampionshipRall
     for (int e = 0; more && e < eventCount; ++e) {
       more = ReadNumberField(file, &row.place[e]) && ReadNumberField(file, &row.rallyPoints[e]) &&
              ReadNumberField(file, &row.powerStagePoints[e]);
-      // A hand may have put any number here; the window could store no more than its box takes.
+      // A hand may have put any number here; the window could store no more than its box takes,
+      // and a place the import never gives would win every countback.
+      if (row.place[e] < 1 || row.place[e] > kMaxChampionshipDrivers) row.place[e] = kNoChampionshipResult;
       row.rallyPoints[e] = Clamp(row.rallyPoints[e], kNoChampionshipResult, kMaxChampionshipPoints);
       row.powerStagePoints[e] = Clamp(row.powerStagePoints[e], kNoChampionshipResult, kMaxChampionshipPoints);
     }

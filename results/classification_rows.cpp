@@ -40,8 +40,8 @@ void ReadClassifiedRally(platform::WindowHandle owner, platform::TextFile& file,
 }
 
 const PenaltyRecord* CarriedPenalty(int state, const PenaltyRecord penalties[kMaxPenalties], int penaltyCount) {
-  const int p = state - kEntryFirstPenalty;
-  if (p < 0 || p >= penaltyCount || p >= kMaxPenalties) return nullptr;
+  const int p = PenaltyIndexOfState(state);
+  if (p < 0 || p >= penaltyCount) return nullptr;
   return &penalties[p];
 }
 
@@ -71,12 +71,6 @@ void ComputePenalisedTimes(const StageResultRow results[kMaxParticipants], const
       default: break;
     }
   }
-}
-
-int CountPenalties(const PenaltyRecord penalties[kMaxPenalties]) {
-  int n = 0;
-  while (n < kMaxPenalties && penalties[n].code[0] != '\0') ++n;
-  return n;
 }
 
 namespace {

@@ -38,9 +38,6 @@ const PenaltyRecord* CarriedPenalty(int state, const PenaltyRecord penalties[kMa
 void ComputePenalisedTimes(const StageResultRow results[kMaxParticipants], const PenaltyRecord penalties[kMaxPenalties],
                            int penaltyCount, int count, int times[kMaxParticipants]);
 
-// The number of penalties of a list: up to its first record without a code.
-int CountPenalties(const PenaltyRecord penalties[kMaxPenalties]);
-
 // Whether a participant passes the car filter and the "code(name)" age filter.
 bool PassesFilters(const ParticipantRecord& participant, const char* carFilter, const char* ageFilter);
 // A cleared row with the participant's name, car number, team and categories.

@@ -142,7 +142,7 @@ void LoadRallyClassification(platform::WindowHandle owner, RallyClassificationDa
   } else {
     ShowError(owner, Text::RallyFileNotFound);
   }
-  data->penaltyCount = CountPenalties(data->penalties);
+  data->penaltyCount = DefinedPenaltyCount(data->penalties);
   BuildRallyTitles(data);
   if (!ReadLogoPath(data->logoPath)) ShowError(owner, Text::DisplaySettingsNotFound);
 }
@@ -262,7 +262,7 @@ bool ComputeRallyTotals(const RallyClassificationData& data, ClassificationRow r
         if (times[k] == 0) {
           totals[j] = 0;
         } else if (totals[j] > 0) {
-          totals[j] += times[k] - (first ? 1 : 0);
+          totals[j] += std::int64_t{times[k]} - (first ? 1 : 0);
           row.state = e;
         }
         // The worst stage is the driver's own, whatever his place in each stage's rows.

@@ -116,7 +116,7 @@ void LoadStageClassification(platform::WindowHandle owner, StageClassificationDa
     ClearPenaltyList(data->penalties);
     if (!ReadPenaltiesDatabase(data->penalties)) ShowError(owner, Text::PenaltiesDatabaseNotFound);
   }
-  data->penaltyCount = CountPenalties(data->penalties);
+  data->penaltyCount = DefinedPenaltyCount(data->penalties);
   if (!ReadLogoPath(data->logoPath)) ShowError(owner, Text::DisplaySettingsNotFound);
 }
 

@@ -32,7 +32,7 @@ void ShowBound(HWND dialog, int months, int monthCombo, int yearCombo, int years
   SendDlgItemMessageA(dialog, yearCombo, CB_SETCURSEL, months / 12, 0);
   SendDlgItemMessageA(dialog, monthCombo, CB_SETCURSEL, months % 12, 0);
   char text[64];
-  std::snprintf(text, sizeof text, Tr(Text::DbYears), (CurrentMonthCount() - months) / 12);
+  std::snprintf(text, sizeof text, Tr(Text::DbYears), YearsSince(months, CurrentMonthCount()));
   SetDlgItemTextA(dialog, yearsText, text);
 }
 

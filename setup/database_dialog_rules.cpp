@@ -1,6 +1,7 @@
 #include "setup/database_dialog_rules.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -91,6 +92,10 @@ void ClearAgeCategory(void* record) {
 
 int MonthCount(int monthIndex, int yearIndex) {
   return (monthIndex < 0 ? 0 : monthIndex) + 12 * (yearIndex < 0 ? 0 : yearIndex);
+}
+
+int YearsSince(int months, int currentMonths) {
+  return static_cast<int>((std::int64_t{currentMonths} - months) / 12);
 }
 
 void CorrectBirthdays(DriversTable* table, int currentMonths) {

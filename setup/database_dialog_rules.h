@@ -36,6 +36,9 @@ void ClearAgeCategory(void* record);
 // A month count (months since January 1900) from the month and year combo selections; a
 // combo without a selection counts as index 0.
 int MonthCount(int monthIndex, int yearIndex);
+// Whole years from a month count to the current one (the age category's years text); a bound
+// that a damaged file gave may be any int.
+int YearsSince(int months, int currentMonths);
 
 // Drivers: birthdayMonths from the birthday text (empty counts 0), 0 when outside
 // 0 .. currentMonths, and the text rewritten as that number.

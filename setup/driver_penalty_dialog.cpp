@@ -48,7 +48,7 @@ void InitDriverPenaltyDialog(HWND dialog, StageEntry* opened) {
   LoadDriverPenaltyList(dialog, penalties);
   HWND list = GetDlgItem(dialog, IDC_DRIVER_PENALTY_LIST);
   SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Tr(Text::DriverPenaltyNoPenalty)));
-  const int count = DriverPenaltyCount(penalties);
+  const int count = DefinedPenaltyCount(penalties);
   for (int i = 0; i < count; ++i) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(penalties[i].code));
   const int state = entry ? entry->state : 0;
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(OpeningPenaltyItem(state, penalties)), 0);

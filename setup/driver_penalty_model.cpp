@@ -47,15 +47,9 @@ void LoadDriverPenaltyList(platform::WindowHandle owner, PenaltyRecord list[kMax
   SetAbandon(&list[0]);
 }
 
-int DriverPenaltyCount(const PenaltyRecord list[kMaxPenalties]) {
-  int count = 0;
-  while (count < kMaxPenalties && list[count].code[0] != '\0') ++count;
-  return count;
-}
-
 const PenaltyRecord* PenaltyOfState(int state, const PenaltyRecord list[kMaxPenalties]) {
-  int index = state - kEntryFirstPenalty;
-  if (index < 0 || index >= DriverPenaltyCount(list)) return nullptr;
+  int index = PenaltyIndexOfState(state);
+  if (index < 0 || index >= DefinedPenaltyCount(list)) return nullptr;
   return &list[index];
 }
 

@@ -9,8 +9,6 @@
 // Opens the event file and reads its penalty list; the abandon "A" is always record 0.
 // A missing file or section is reported and leaves the abandon alone.
 void LoadDriverPenaltyList(platform::WindowHandle owner, PenaltyRecord list[kMaxPenalties]);
-// Records before the first empty code.
-int DriverPenaltyCount(const PenaltyRecord list[kMaxPenalties]);
 // List item 0 is "No penalty", item i the record i - 1. The item that shows state.
 int OpeningPenaltyItem(int state, const PenaltyRecord list[kMaxPenalties]);
 // The record that a state stands for, or nullptr.

@@ -123,7 +123,7 @@ void ShowPenalty(HWND dialog, int i) {
 void ListPenalties(HWND dialog, int selected) {
   HWND codes = GetDlgItem(dialog, IDC_PENALTY_CODES);
   SendMessageA(codes, LB_RESETCONTENT, 0, 0);
-  const int n = PenaltyCount(Model().list);
+  const int n = DefinedPenaltyCount(Model().list);
   for (int i = 0; i < n; ++i) SendMessageA(codes, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Model().list[i].code));
   SendMessageA(codes, LB_SETCURSEL, selected, 0);
   ShowPenalty(dialog, selected);

@@ -1,5 +1,6 @@
 #include "setup/penalty_dialog_model.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include "platform/bounded.h"
 #include "platform/file_dialog.h"
 #include "race/database_layout.h"
+#include "race/time_format.h"
 #include "setup/database_dialog_model.h"
 
 namespace {
@@ -40,6 +42,12 @@ void EnsureDialogFixedPenalties(PenaltyRecord list[kMaxPenalties], FixedPenaltie
   platform::CopyBounded(list[kAbandonPenalty].name, Tr(Text::PenaltyAbandonName));
 }
 
+// The delay of the minutes and seconds shown; the minutes that a damaged settings file gave
+// may be far beyond what the edit takes.
+int DelaySeconds(const PenaltyDialogModel& model) {
+  return ClampToTime(std::int64_t{model.minutes} * 60 + model.seconds);
+}
+
 }  // namespace
 
 PenaltyDialogModel& PenaltyDialogMemory() {
@@ -48,12 +56,6 @@ PenaltyDialogModel& PenaltyDialogMemory() {
 }
 
 int FixedPenaltyCount() { return ActiveProfile().lateStartPenalty ? 2 : 1; }
-
-int PenaltyCount(const PenaltyRecord list[kMaxPenalties]) {
-  int n = 0;
-  while (n < kMaxPenalties && list[n].code[0] != '\0') ++n;
-  return n;
-}
 
 bool IsLateStartRecord(int i) { return i == kLateStartPenalty && ActiveProfile().lateStartPenalty; }
 
@@ -87,7 +89,7 @@ void PenaltyHeader(const PenaltyRecord list[kMaxPenalties], int i, char* text, s
 }
 
 int CreatePenalty(PenaltyDialogModel* model) {
-  int n = PenaltyCount(model->list);
+  int n = DefinedPenaltyCount(model->list);
   if (n >= kMaxPenalties) return -1;
   int number = 1;
   if (n > FixedPenaltyCount()) {
@@ -107,7 +109,7 @@ int CreatePenalty(PenaltyDialogModel* model) {
 }
 
 bool RemovePenalty(PenaltyDialogModel* model, int i) {
-  int n = PenaltyCount(model->list);
+  int n = DefinedPenaltyCount(model->list);
   if (i < FixedPenaltyCount() || i >= n) return false;
   for (int k = i; k + 1 < n; ++k) model->list[k] = model->list[k + 1];
   ClearPenaltyRecord(&model->list[n - 1]);
@@ -179,7 +181,7 @@ bool ExportPath(const char* chosen, const char* proposed, char* path, std::size_
 }
 
 bool ExportPenalties(platform::WindowHandle owner, const PenaltyDialogModel& model, const char* path) {
-  if (!ExportPenaltiesDatabase(path, model.list, PenaltyCount(model.list))) {
+  if (!ExportPenaltiesDatabase(path, model.list, DefinedPenaltyCount(model.list))) {
     ShowError(owner, Text::PenaltyDialogExportNotFound);
     return false;
   }
@@ -187,7 +189,7 @@ bool ExportPenalties(platform::WindowHandle owner, const PenaltyDialogModel& mod
 }
 
 void SavePenaltyModel(platform::WindowHandle owner, const PenaltyDialogModel& model) {
-  if (!WritePenaltiesDatabase(model.list, PenaltyCount(model.list))) {
+  if (!WritePenaltiesDatabase(model.list, DefinedPenaltyCount(model.list))) {
     ShowError(owner, Text::PenaltyDialogDatabaseNotFound);
   }
   if (ActiveProfile().lateStartPenalty && !WriteLateStartPenaltySettings(model.lateStart, 1)) {
@@ -216,12 +218,12 @@ void SetLateStartEnabled(PenaltyDialogModel* model, bool on) {
 
 int SetDelayMinutes(PenaltyDialogModel* model, int minutes) {
   model->minutes = minutes;
-  model->lateStart.criticalDelaySeconds = model->minutes * 60 + model->seconds;
+  model->lateStart.criticalDelaySeconds = DelaySeconds(*model);
   return model->minutes;
 }
 
 int SetDelaySeconds(PenaltyDialogModel* model, int seconds) {
   model->seconds = seconds > 59 ? 59 : seconds;
-  model->lateStart.criticalDelaySeconds = model->minutes * 60 + model->seconds;
+  model->lateStart.criticalDelaySeconds = DelaySeconds(*model);
   return model->seconds;
 }

@@ -19,8 +19,6 @@ PenaltyDialogModel& PenaltyDialogMemory();
 
 // Records that cannot be removed: the abandon, and the late start in the builds that have it.
 int FixedPenaltyCount();
-// The number of codes: the records up to the first with an empty code.
-int PenaltyCount(const PenaltyRecord list[kMaxPenalties]);
 // Whether record i is the late start of a build that has it.
 bool IsLateStartRecord(int i);
 

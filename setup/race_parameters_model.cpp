@@ -78,14 +78,3 @@ bool SaveRaceParameters(platform::WindowHandle owner, const RaceParametersDialog
          written;
 }
 
-int ClampParameterSeconds(int value) {
-  return value < 0 ? 0 : value > kMaxParameterSeconds ? kMaxParameterSeconds : value;
-}
-
-void ClampRallyParameters(RallyParameters* parameters) {
-  parameters->startInterval = ClampParameterSeconds(parameters->startInterval);
-  parameters->minimumLapTime = ClampParameterSeconds(parameters->minimumLapTime);
-  if (parameters->rest < 0) parameters->rest = 0;
-  if (parameters->rest > kMaxRestMinutes) parameters->rest = kMaxRestMinutes;
-  if (parameters->startType != kWrcStart) parameters->startType = kStandardStart;
-}

@@ -13,11 +13,6 @@ struct RaceParametersDialogData {
   char rallyName[kRallyNameSize];
 };
 
-// The largest interval and minimum lap time the edits take, and the largest rest (three
-// digits).
-inline constexpr int kMaxParameterSeconds = 3600;
-inline constexpr int kMaxRestMinutes = 999;
-
 // Reads the two parameter sections of a rally from an open event file; what is missing keeps
 // its value. The start type is read only by the builds that have start types. Values a
 // damaged section gives are brought within what the dialog's edits accept.
@@ -34,9 +29,3 @@ int EditedRally(const RaceParametersDialogData& data);
 // "CourseRallye%dParamètres2". Nothing is written when the file cannot be opened (the
 // message is shown) or the rally is not one of the event. True when everything was written.
 bool SaveRaceParameters(platform::WindowHandle owner, const RaceParametersDialogData& data);
-
-// The value of a seconds edit: clamped to 0 .. kMaxParameterSeconds.
-int ClampParameterSeconds(int value);
-// Every value within what the edits accept: seconds 0 .. 3600, rest 0 .. 999, and a start
-// type other than WRC becomes the standard start.
-void ClampRallyParameters(RallyParameters* parameters);

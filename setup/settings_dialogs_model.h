@@ -52,7 +52,6 @@ struct PointRange {
 };
 PointRange SampleSizes(int sample);
 
-inline constexpr int kMaxDisplayColumnWidth = 999;
 // The column texts of the combo box, in column order.
 Text DisplayColumnText(int column);
 // The column a combo selection picks; a selection outside 0..8 (CB_ERR) keeps current.

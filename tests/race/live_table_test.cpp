@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -143,6 +144,16 @@ TEST(LiveTableCorrection, TypingSetsTheTimeAndFinishesOnlyUnfinishedDrivers) {
   EXPECT_EQ(live.state, 5);
   EXPECT_EQ(CorrectionEditLimit(0), 2);
   EXPECT_EQ(CorrectionEditLimit(3), 3);
+
+  // 999 hours typed, and the parts of the largest time a damaged file gave: no overflow.
+  StageEntry huge = {};
+  SplitMilliseconds(INT_MAX, &huge.timeHours, &huge.timeMinutes, &huge.timeSeconds, &huge.timeMillis);
+  ApplyTimeCorrection(&live, &huge, 3, 999);
+  EXPECT_EQ(live.time, INT_MAX);
+  StageEntry zero = {};
+  ApplyTimeCorrection(&live, &zero, 0, 999);
+  EXPECT_EQ(live.time, INT_MAX);
+  EXPECT_EQ(zero.time, INT_MAX);
 }
 
 TEST(LiveTableScroll, RequestsMoveWithinTheRange) {
@@ -314,7 +325,7 @@ TEST_F(LiveTableActions, SynchronisationTakesTheDatabaseAndFinishesUnknownPenalt
 TEST_F(LiveTableActions, DriverPenaltyListIsReadFromTheEventAndBounded) {
   static PenaltyRecord list[kMaxPenalties];
   LoadDriverPenaltyList(nullptr, list);  // no event file: the abandon alone
-  EXPECT_EQ(DriverPenaltyCount(list), 1);
+  EXPECT_EQ(DefinedPenaltyCount(list), 1);
   EXPECT_STREQ(list[0].code, "A");
   ASSERT_EQ(platform::test::Messages().size(), 1u);
   EXPECT_EQ(platform::test::Messages()[0].text, Tr(Text::RallyFileNotFound));
@@ -332,7 +343,7 @@ TEST_F(LiveTableActions, DriverPenaltyListIsReadFromTheEventAndBounded) {
     ASSERT_TRUE(WriteRallySection(nullptr, file, kPenaltiesKey, 1280, body, Text::RallyFileNotFound));
   }
   LoadDriverPenaltyList(nullptr, list);
-  EXPECT_EQ(DriverPenaltyCount(list), kMaxPenalties);
+  EXPECT_EQ(DefinedPenaltyCount(list), kMaxPenalties);
   EXPECT_STREQ(list[0].code, "A");  // record 0 is always the abandon
   EXPECT_STREQ(list[49].code, "P49");
   EXPECT_EQ(list[49].duration, 49);
@@ -346,13 +357,17 @@ TEST(DriverPenaltyModel, ItemsStatesAndNoPenalty) {
   std::strcpy(list[2].code, "P1");
   list[2].kind = 2;
   list[2].duration = 30;
-  EXPECT_EQ(DriverPenaltyCount(list), 3);
+  EXPECT_EQ(DefinedPenaltyCount(list), 3);
   EXPECT_EQ(OpeningPenaltyItem(6, list), 3);
   EXPECT_EQ(PenaltyOfState(6, list), &list[2]);
   EXPECT_EQ(OpeningPenaltyItem(7, list), 0);  // points past the defined penalties
   EXPECT_EQ(PenaltyOfState(7, list), nullptr);
   EXPECT_EQ(OpeningPenaltyItem(3, list), 0);
   EXPECT_EQ(OpeningPenaltyItem(1, list), 0);
+  for (int state : {INT_MIN, INT_MIN + 3, -1, INT_MAX}) {  // any state a damaged file holds
+    EXPECT_EQ(OpeningPenaltyItem(state, list), 0);
+    EXPECT_EQ(PenaltyOfState(state, list), nullptr);
+  }
   StageEntry e = {};
   e.state = kEntryRunning;
   e.firstTime = 1234;

@@ -2,6 +2,7 @@
 // geometry, crash copy, stage leaving and loading, and the web publishing files.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -85,6 +86,10 @@ TEST(EventTreeModel, FreshEventNodesCodesAndImages) {
   EXPECT_EQ(PopupForKind(13010, 1), TreePopup::StartOrder);
   EXPECT_EQ(PopupForKind(13199, 0), TreePopup::SpecialStage);
   EXPECT_EQ(PopupForKind(14101, 5), TreePopup::None);
+  EXPECT_EQ(StageOfNodeKind(13105), 5);
+  EXPECT_EQ(StageOfNodeKind(13199), kMaxStages);
+  // The selected node of a damaged file may be any int: it is no stage.
+  for (int kind : {13100, 13200, 14101, 0, INT_MIN, INT_MAX}) EXPECT_EQ(StageOfNodeKind(NodeKind(kind)), 0) << kind;
 }
 
 TEST(EventTreeModel, StagePopupGreysAndRestores) {
@@ -186,6 +191,52 @@ TEST_F(StageSessionTest, LeavingSavesResultsAndLoadingBringsThemBackWithoutRunni
   EXPECT_STREQ(state.stageTitleText, " RALLY 1 - SS1 ");
 }
 
+TEST_F(StageSessionTest, ADamagedStageIsLoadedWithinWhatTheRaceCanTime) {
+  platform::test::InterceptMessages();
+  static MainState state;
+  std::memset(static_cast<void*>(&state), 0, sizeof state);
+  StartFreshEvent(nullptr, state);
+  SetStageDefaults(state);
+  state.rallies[0].participantCount = 2;
+  ASSERT_TRUE(AddSpecialStage(nullptr, state, 1));
+  // A minimum lap time whose milliseconds are beyond an int, an unknown start type, and
+  // a driver whose state is below every known one.
+  auto write = [](const char* key, int reserve, const SectionBody& body) {
+    char title[kSectionTitleSize];
+    FormatSectionTitle(title, key, 1);
+    platform::TextFile file(kRallyFilePath, "r+");
+    return file && WriteRallySection(nullptr, file, title, reserve, body, Text::None);
+  };
+  SectionBody parameters, startType, results;
+  parameters.AddInt(60).AddInt(-4).AddInt(2147484).EndLine();
+  startType.AddInt(7).EndLine();
+  ASSERT_TRUE(write(kRallyParametersKey, kRallyParametersReserve, parameters));
+  ASSERT_TRUE(write(kStartTypeKey, kStartTypeReserve, startType));
+  static StageResultRow rows[kMaxParticipants];
+  ClearStageResultRows(rows);
+  platform::CopyBounded(rows[0].name, "Ann");
+  rows[0].state = INT_MIN;
+  platform::CopyBounded(rows[1].name, "Bob");
+  rows[1].state = kEntryFinished;
+  rows[1].time = 61000;
+  AddStageResultsBody(results, rows, 3, 0, {".", "", ""});
+  {
+    platform::TextFile file(kRallyFilePath, "r+");
+    ASSERT_TRUE(WriteRallySection(nullptr, file, "CourseRallye1ES1", StageResultsReserve(2), results, Text::None));
+  }
+
+  LoadStageForTiming(nullptr, state, 1, 1);
+  EXPECT_EQ(state.parameters.minimumLapTime, kMaxParameterSeconds);
+  EXPECT_EQ(state.parameters.rest, 0);
+  EXPECT_EQ(state.parameters.startType, kStandardStart);
+  EXPECT_EQ(state.entries[0].state, kEntryNotStarted) << "the stage can end and Ann can be timed";
+  EXPECT_EQ(state.entries[1].state, kEntryFinished);
+  state.parameters = RallyParameters{};
+  ReloadRallyParameters(nullptr, state);
+  EXPECT_EQ(state.parameters.minimumLapTime, kMaxParameterSeconds);
+  EXPECT_EQ(state.parameters.startType, kStandardStart);
+}
+
 TEST_F(StageSessionTest, PowerStageRemovalAndRestoreKeepTheFlagsOnDisk) {
   platform::test::InterceptMessages();
   static MainState state;
@@ -245,6 +296,13 @@ TEST_F(StageSessionTest, LateStartsFollowTheFirstPassRule) {
   state.parameters.startType = kStandardStart;
   RecomputeLateStarts(state);
   EXPECT_EQ(state.ranking[0].lateStart, 0);
+  // The largest delay a damaged settings file may hold: nobody is late, nothing overflows.
+  state.lateStart.criticalDelaySeconds = INT_MAX;
+  RecomputeLateStarts(state);
+  EXPECT_EQ(state.entries[1].lateStart, 0);
+  state.lateStart.criticalDelaySeconds = INT_MIN;
+  RecomputeLateStarts(state);
+  EXPECT_EQ(state.entries[1].lateStart, 1);
 }
 
 using WebFiles = InFolder;

@@ -2,6 +2,7 @@
 // scripted decoder line and a host that records what the windows would have been asked.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -290,6 +291,22 @@ TEST_F(RaceEngineTest, MinimumTimeBetweenPassesAndTheBuzzer) {
   Tick();
   EXPECT_EQ(s.entries[0].state, kEntryFinished);
   EXPECT_EQ(s.entries[0].time, 6000);
+}
+
+TEST_F(RaceEngineTest, LimitsWhoseMillisecondsPassAnIntTimeWithoutOverflow) {
+  s.parameters.startInterval = 2;
+  s.parameters.minimumLapTime = 2147484;  // 2147484000 ms
+  s.lateStart.criticalDelaySeconds = INT_MAX;
+  StartStage(s, e, port, host);
+  UntilReleased(0);
+  Pass(101, 10000);
+  Tick();
+  EXPECT_EQ(s.entries[0].state, kEntryRunning);
+  EXPECT_EQ(s.entries[0].lateStart, 0);
+  Pass(101, 70000);
+  Tick();
+  EXPECT_EQ(s.entries[0].state, kEntryRunning) << "within the minimum time between passes";
+  EXPECT_EQ(CountSounds("buzz.wav"), 1);
 }
 
 TEST_F(RaceEngineTest, FinishedDriverPassingAgainIsAskedAboutOnceAndNothingRunsTwice) {

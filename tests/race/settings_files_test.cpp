@@ -191,6 +191,21 @@ TEST(DisplaySettingsFile, ShortLinesDoNotShiftTheNextOnes) {
   EXPECT_FALSE(WriteDisplaySettingsFile("absent/x.scrn3", settings, colours));
 }
 
+TEST(DisplaySettingsFile, ColumnWidthsStayWithinWhatTheDialogSets) {
+  WorkingFolder folder;
+  DisplaySettings settings;
+  CustomColours colours;
+  FillDisplaySettings(&settings, &colours);
+  // The race screen multiplies and adds these: the ends of the int range would overflow it.
+  std::string file = "1\t\r\nlogo.bmp\t\r\nArial\t\r\n";
+  for (int line = 4; line <= 10; ++line) file += "7\t\r\n";
+  file += "-2147483648\t5000\t999\t0\t-1\t2147483647\t\r\n";  // six of the nine widths
+  WriteBytes("damaged.scrn3", file);
+  ASSERT_TRUE(ReadDisplaySettingsFile("damaged.scrn3", &settings, &colours));
+  const int expected[kLiveColumnCount] = {0, 999, 999, 0, 0, 999, 666, 777, 888};
+  for (int i = 0; i < kLiveColumnCount; ++i) EXPECT_EQ(settings.columnWidths[i], expected[i]) << i;
+}
+
 TEST(DisplaySettingsFile, FactorySettingsFitTheRaceScreen) {
   WorkingFolder folder;
   ASSERT_TRUE(folder.InstallFactoryFile(kDisplaySettingsFile));

@@ -404,6 +404,16 @@ TEST(ChampionshipFile, HandEditedPointsAreReadWithinTheCorrectionBoxsDigits) {
   EXPECT_EQ(row.powerStagePoints[1], kNoChampionshipResult);
   ComputeChampionshipTotals(&c.state);
   EXPECT_EQ(row.total, 3 * kMaxChampionshipPoints);
+  // Places the import never gives (it gives 1 .. 200) are no result, not a countback win.
+  EXPECT_EQ(row.place[0], 1);
+  EXPECT_EQ(row.place[1], 2);
+  WriteBytes("c.clt",
+             "2\t1\t1\t\r\nChampionnatRallyeEvenements\t\r\nAlpha\t\t1\t2\t2025\t\r\nBeta\t\t9\t3\t2025\t\r\n"
+             "\r\nChampionnatRallye1Classement\t\r\nBuggy\t1\t0\t\r\n"
+             "Ann\tT1\t2WD\tJ\tJunior\t0\t0\t25\t0\t-2147483648\t25\t0\t\r\n");
+  ReadChampionshipClassificationFile("c.clt", &c.state);
+  EXPECT_EQ(row.place[0], kNoChampionshipResult);
+  EXPECT_EQ(row.place[1], kNoChampionshipResult);
 }
 
 TEST(ChampionshipFile, AFailedWriteLeavesTheFormerFileWhole) {

@@ -4,6 +4,7 @@
 // pages, the publishing names, and the three sections that Validate writes.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -123,6 +124,20 @@ TEST_F(RallyClassificationFile, ANotFinishedStageResetsTheTotalAndCountsAndATime
     EXPECT_EQ(e.rows[i].state, 0);
   }
   EXPECT_EQ(Order(e), "01 02 03 04 ") << "the participants' order";
+}
+
+TEST_F(RallyClassificationFile, TheExtremeStatesAndTimesOfADamagedFileAreNobodysPenaltyAndNoOverflow) {
+  rallytest::RallyEvent event;
+  event.drivers = 4;
+  event.stages = 2;
+  ASSERT_TRUE(rallytest::WriteRallyEvent(event));
+  // Driver 1's time and driver 2's state are the lowest int, driver 4's state the highest.
+  ASSERT_TRUE(rallytest::WriteStage(1, {{1, INT_MIN, 3}, {2, 60000, INT_MIN}, {3, 60000, 3}, {4, 60000, INT_MAX}}, 4));
+  ASSERT_TRUE(rallytest::WriteStage(2, {{1, 1000, 3}, {2, 1000, 3}, {3, 1000, 3}, {4, 1000, 3}}, 4));
+  RallyClassificationData& d = Opened();
+  EXPECT_EQ(RowOf(d, 3)->time, 61000);
+  EXPECT_EQ(RowOf(d, 4)->time, 61000) << "a state past the list carries no penalty";
+  EXPECT_EQ(RowOf(d, 2)->time, 0) << "a state below every known one is not finished";
 }
 
 TEST_F(RallyClassificationFile, StatusesCountWithThePowerStageOptionAndTheExcludedTextListsRemovedStages) {

@@ -3,6 +3,7 @@
 // and the Power Stage section that Validate writes.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -99,6 +100,9 @@ TEST(StageClassificationTimes, StatesPastTheListAndHugeDurationsAreGuarded) {
   EXPECT_EQ(CarriedPenalty(1000, d.penalties, d.penaltyCount), nullptr);
   EXPECT_EQ(CarriedPenalty(4, d.penalties, 60), &d.penalties[0]);
   EXPECT_EQ(CarriedPenalty(4 + 55, d.penalties, 60), nullptr) << "the count never passes the 50 records";
+  // A damaged file may hold any state.
+  EXPECT_EQ(CarriedPenalty(INT_MIN, d.penalties, 60), nullptr);
+  EXPECT_EQ(CarriedPenalty(INT_MAX, d.penalties, 60), nullptr);
 }
 
 TEST(StageClassificationOrder, TimedThenFinishedWithoutTimeThenNotFinishedWithTiesInGroupingOrder) {

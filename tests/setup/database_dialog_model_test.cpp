@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -314,6 +315,10 @@ TEST_F(DatabaseDialogModel, AgeCategoryShownIsTheLastMatchAndBoundsStayOrdered) 
   EXPECT_EQ(ages[0].bornTo, 1300);
   EXPECT_EQ(MonthCount(-1, -1), 0) << "a picker without a selection counts as index 0";
   EXPECT_EQ(MonthCount(3, 100), 1203);
+  EXPECT_EQ(YearsSince(1211, 1511), 25);
+  // Bounds a damaged file gave, at both ends of the int range.
+  EXPECT_EQ(YearsSince(INT_MIN, 1511), (1511 + 2147483648LL) / 12);
+  EXPECT_EQ(YearsSince(INT_MAX, 1511), (1511 - 2147483647LL) / 12);
 }
 
 TEST(DatabaseDialogRules, TransponderIsStoredOnlyWithSixDigits) {

@@ -2,6 +2,7 @@
 // on files in a fresh working folder.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -293,7 +294,7 @@ TEST_F(SetupDialogRules, AMissingCommentFileOpensEmptyWithTheMessage) {
 
 std::vector<std::string> Codes(const PenaltyDialogModel& model) {
   std::vector<std::string> codes;
-  for (int i = 0; i < PenaltyCount(model.list); ++i) codes.push_back(model.list[i].code);
+  for (int i = 0; i < DefinedPenaltyCount(model.list); ++i) codes.push_back(model.list[i].code);
   return codes;
 }
 
@@ -336,7 +337,7 @@ TEST_F(SetupDialogRules, CreateFollowsTheLastCode) {
   EXPECT_STREQ(model.list[3].code, "P10");
   SetCodes(&model, {"A", "PS", "P99"});
   EXPECT_EQ(CreatePenalty(&model), -1);
-  EXPECT_EQ(PenaltyCount(model.list), 3);
+  EXPECT_EQ(DefinedPenaltyCount(model.list), 3);
   std::vector<std::string> full = {"A", "PS"};
   for (int i = 1; i <= 48; ++i) full.push_back("P" + std::to_string(i));
   SetCodes(&model, full);
@@ -356,7 +357,7 @@ TEST_F(SetupDialogRules, CreateFollowsTheLastCode) {
   EXPECT_STREQ(model.list[4].code, "P4");
 
   for (int fixed : {-1, 0, 1, 5}) EXPECT_FALSE(RemovePenalty(&model, fixed)) << fixed;
-  EXPECT_EQ(PenaltyCount(model.list), 5);
+  EXPECT_EQ(DefinedPenaltyCount(model.list), 5);
 }
 
 TEST_F(SetupDialogRules, WithoutTheLateStartOnlyTheAbandonIsFixed) {
@@ -439,7 +440,7 @@ TEST_F(SetupDialogRules, OneMessageCountsWhatAnImportLeftOut) {
             " - 2 record(s) with a reserved, incorrect or repeated name left out\n"
             " - 11 record(s) beyond the 50 the list can hold left out\n"
             " - 1 text(s) cut to the length of their field");
-  EXPECT_EQ(PenaltyCount(model.list), 47);
+  EXPECT_EQ(DefinedPenaltyCount(model.list), 47);
   EXPECT_STREQ(model.list[2].code, "P1");
   EXPECT_EQ(std::string(model.list[2].name), std::string(19, 'n'));
   EXPECT_STREQ(model.list[3].code, "P2");
@@ -494,6 +495,12 @@ TEST_F(SetupDialogRules, SecondsAreClampedAndTheDelayFollowsBothParts) {
   int lines = 0;
   for (char c : FileText(kPenaltiesDatabaseFile)) lines += c == '\n';
   EXPECT_EQ(lines, 2) << "as many lines as the list shows codes";
+
+  // A delay far beyond the edits, from a damaged settings file: typed parts do not overflow.
+  testsupport::WriteBytes(kLateStartPenaltyFile, "1\t\r\n1\t1\t2147483647\t\r\n");
+  OpenPenaltyModel(nullptr, &model);
+  SetDelaySeconds(&model, 59);
+  EXPECT_EQ(model.lateStart.criticalDelaySeconds, INT_MAX);
 }
 
 TEST(PenaltyExportPath, AppendsTheExtensionWithinTheBuffer) {
