@@ -86,6 +86,9 @@ void ClassificationFile(const std::uint8_t* data, std::size_t size) {
     fuzz::CheckText(rally.name);
     for (const ChampionshipRow& row : rally.rows) {
       fuzz::CheckTexts(row.driver, row.team, row.carCategory, row.ageCode, row.ageName);
+      for (int place : row.place)
+        if (place != kNoChampionshipResult && (place < 1 || place > kMaxChampionshipDrivers))
+          fuzz::Fail("a place that no import gives");
     }
   }
   ComputeChampionshipTotals(&state);  // without overflow, whatever the points read

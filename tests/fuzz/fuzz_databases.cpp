@@ -5,6 +5,7 @@
 
 #include "race/combo_fillers.h"
 #include "race/database_files.h"
+#include "setup/database_dialog_rules.h"
 #include "setup/driver_details_model.h"
 #include "tests/fuzz/fuzz_checks.h"
 
@@ -33,7 +34,12 @@ void CheckAll() {
   for (const auto& r : cars) CheckTexts(r.name, r.brand, r.model, r.category, r.imagePath);
   for (const auto& r : clubs)
     CheckTexts(r.key, r.fullName, r.address, r.address2, r.zip, r.location, r.country, r.phone, r.email);
-  for (const auto& r : ageCategories) CheckTexts(r.code, r.name);
+  for (const auto& r : ageCategories) {
+    CheckTexts(r.code, r.name);
+    // The age categories dialog shows the years since each bound.
+    dbdialog::YearsSince(r.bornFrom, 1500);
+    dbdialog::YearsSince(r.bornTo, 1500);
+  }
   for (const auto& r : drivers)
     CheckTexts(r.name, r.address, r.address2, r.zip, r.location, r.country, r.phone, r.email, r.birthday,
                r.licenceNumber, r.team, r.car, r.carNumber, r.transponder, r.photoPath);

@@ -7,6 +7,7 @@
 #include "race/event_file.h"
 #include "race/event_records.h"
 #include "results/rally_classification.h"
+#include "results/stage_classification.h"
 #include "setup/driver_penalty_model.h"
 #include "setup/race_parameters_model.h"
 #include "tests/fuzz/event_reference.h"
@@ -138,6 +139,23 @@ void ClassifyRally() {
   }
 }
 
+// The stage classification of the header's stage, and the driver penalty dialog opened on each
+// of its drivers: whatever state the file gives, within the lists.
+void ClassifyStage(const PenaltyRecord driverPenalties[kMaxPenalties]) {
+  static StageClassificationData data;
+  LoadStageClassification(nullptr, &data);
+  OpenStageClassification(&data);
+  if (data.rowCount < 0 || data.rowCount > kMaxParticipants || data.noteCount < 0 || data.noteCount > kMaxPenalties)
+    fuzz::Fail("stage rows or notes beyond their tables");
+  fuzz::CheckTexts(data.pageTitle, data.comment, data.trackCondition);
+  for (int i = 0; i < data.rowCount; ++i) fuzz::CheckTexts(data.rows[i].name, data.rows[i].category);
+  for (const StageResultRow& row : data.results) {
+    const int item = OpeningPenaltyItem(row.state, driverPenalties);
+    if (item < 0 || item > kMaxPenalties) fuzz::Fail("a penalty item beyond the list");
+    PenaltyOfState(row.state, driverPenalties);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -185,6 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::memset(driverPenalties, 0, sizeof driverPenalties);
   LoadDriverPenaltyList(nullptr, driverPenalties);
   for (const PenaltyRecord& p : driverPenalties) fuzz::CheckTexts(p.code, p.name, p.description);
+  ClassifyStage(driverPenalties);
   fuzz::EndInput();
   return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "race/event_session.h"
 #include "race/main_state.h"
+#include "race/race_screen_layout.h"
 #include "tests/fuzz/fuzz_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -24,7 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int rally = 1; rally <= state.rallyCount && rally <= 2; ++rally) {
     for (int stage = 1; stage <= state.rallies[rally - 1].stageCount && stage <= 2; ++stage) {
       LoadStageForTiming(nullptr, state, rally, stage);
-      for (const StageEntry& entry : state.entries) fuzz::CheckTexts(entry.name, entry.transponder);
+      for (const StageEntry& entry : state.entries) {
+        fuzz::CheckTexts(entry.name, entry.transponder);
+        if (entry.state < kEntryNotStarted) fuzz::Fail("a loaded driver in a state below every known one");
+        char code[4];
+        PenaltyCodeForState(entry.state, state.eventPenalties, code);
+      }
+      RallyParameters clamped = state.parameters;
+      ClampRallyParameters(&clamped);
+      if (std::memcmp(&clamped, &state.parameters, sizeof clamped) != 0)
+        fuzz::Fail("race parameters beyond what the dialog takes were loaded for timing");
+      RecomputeLateStarts(state);
       fuzz::CheckTexts(state.stageTitleText, state.timing.startText, state.timing.comment,
                        state.timing.trackCondition, state.startOrderLabel);
       SaveLoadedStage(nullptr, state);

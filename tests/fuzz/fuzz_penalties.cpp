@@ -39,6 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fuzz::WriteFile(kLateStartPenaltyFile, in.data, in.size);
       LateStartPenaltySettings settings = {0, 0, 60};
       ReadLateStartPenaltySettings(&settings);
+      LateStartLimitMs(settings);
       break;
     }
     case 3:
@@ -48,6 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::memset(&model, 0, sizeof model);
       OpenPenaltyModel(nullptr, &model);
       CheckList(model.list);
+      // The operator types into the delay's edits: the other part is what the file gave.
+      SetDelaySeconds(&model, 59);
+      SetDelayMinutes(&model, 99);
       break;
     default:
       fuzz::WriteFile("import.pen", in.data, in.size);

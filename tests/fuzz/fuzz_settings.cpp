@@ -3,9 +3,29 @@
 #include <cstdint>
 #include <cstring>
 
+#include "race/live_table.h"
 #include "race/settings_files.h"
 #include "setup/stage_comment_model.h"
 #include "tests/fuzz/fuzz_checks.h"
+
+namespace {
+
+// The race screen places its columns, headings and the time correction's edits with the
+// widths read, on a screen of the designed size and on a wider one.
+void RaceScreenFromWidths(const DisplaySettings& display) {
+  for (int width : display.columnWidths)
+    if (width < 0 || width > kMaxDisplayColumnWidth) fuzz::Fail("a column width beyond what the dialog sets");
+  for (int screenWidth : {1600, 2560}) {
+    const RaceRowMetrics rows = {30, 17, 17};
+    const LiveTableGeometry g = MakeLiveTableGeometry(screenWidth, 900, display.columnWidths, 100, rows);
+    for (int edit = 0; edit < 4; ++edit) CorrectionEditRect(g, display.columnWidths[5], 1, edit);
+    const LiveTableColumns columns =
+        ComputeLiveTableColumns(g.layout, screenWidth, display.columnWidths, 100, 1, 1);
+    for (const LiveColumnDraw& column : columns.column) HeadingRoom(column);
+  }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::EnterProgramFolder();
@@ -44,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       ReadDisplaySettingsFile(path, &display, &colours);
       fuzz::CheckTexts(display.logoPath);
       for (const FontSpec& font : display.fonts) fuzz::CheckTexts(font.face);
+      RaceScreenFromWidths(display);
       break;
     }
     case 4: {
