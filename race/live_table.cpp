@@ -76,7 +76,7 @@ int HitColumnBorder(const LiveTableGeometry& g, const int columnWidths[kLiveColu
 int DraggedColumnWidth(int width, int delta) {
   long long result = static_cast<long long>(width) + delta;
   if (result < kMinColumnWidth) return kMinColumnWidth;
-  if (result > kMaxColumnWidth) return kMaxColumnWidth;
+  if (result > kMaxDisplayColumnWidth) return kMaxDisplayColumnWidth;
   return static_cast<int>(result);
 }
 

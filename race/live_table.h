@@ -28,7 +28,6 @@ LiveTableState& LiveTable();
 
 inline constexpr int kStartTimeDragColumn = 10;
 inline constexpr int kMinColumnWidth = 5;
-inline constexpr int kMaxColumnWidth = kMaxDisplayColumnWidth;
 inline constexpr int kBorderTolerance = 2;
 
 // Everything a hit test needs; the painter uses the same numbers.

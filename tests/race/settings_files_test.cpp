@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -193,17 +194,17 @@ TEST(DisplaySettingsFile, ShortLinesDoNotShiftTheNextOnes) {
 
 TEST(DisplaySettingsFile, ColumnWidthsStayWithinWhatTheDialogSets) {
   WorkingFolder folder;
-  DisplaySettings settings;
-  CustomColours colours;
+  DisplaySettings settings, back = {};
+  CustomColours colours, backColours = {};
   FillDisplaySettings(&settings, &colours);
   // The race screen multiplies and adds these: the ends of the int range would overflow it.
-  std::string file = "1\t\r\nlogo.bmp\t\r\nArial\t\r\n";
-  for (int line = 4; line <= 10; ++line) file += "7\t\r\n";
-  file += "-2147483648\t5000\t999\t0\t-1\t2147483647\t\r\n";  // six of the nine widths
-  WriteBytes("damaged.scrn3", file);
-  ASSERT_TRUE(ReadDisplaySettingsFile("damaged.scrn3", &settings, &colours));
+  const int written[kLiveColumnCount] = {INT_MIN, 5000, 999, 0, -1, INT_MAX, 666, 777, 888};
+  std::memcpy(settings.columnWidths, written, sizeof written);
+  ASSERT_TRUE(WriteDisplaySettingsFile("damaged.scrn3", settings, colours));
+  ASSERT_TRUE(ReadDisplaySettingsFile("damaged.scrn3", &back, &backColours));
   const int expected[kLiveColumnCount] = {0, 999, 999, 0, 0, 999, 666, 777, 888};
-  for (int i = 0; i < kLiveColumnCount; ++i) EXPECT_EQ(settings.columnWidths[i], expected[i]) << i;
+  for (int i = 0; i < kLiveColumnCount; ++i) EXPECT_EQ(back.columnWidths[i], expected[i]) << i;
+  EXPECT_EQ(colours, backColours) << "the line after the widths is still read";
 }
 
 TEST(DisplaySettingsFile, FactorySettingsFitTheRaceScreen) {
